@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Sunveil.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+scripts/build.sh build
+exec build/bin/sunveil
