@@ -1,25 +1,24 @@
+#include "app/frmmain.h"
 #include "platform/messageboxprompter.h"
 #include "platform/platformcontext.h"
-#include "settings/settingsfile.h"
+#include "platform/waylandsession.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
+    preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sunveil"));
     MessageBoxPrompter prompter;
     const AppContext context = platformContext(prompter);
 
-    const SettingsFile settings(context.settingsFile);
-    settings.save(settings.load());
-
-    QLabel window(QStringLiteral("Sunveil"));
-    window.setWindowTitle(QStringLiteral("Sunveil V1.0"));
-    window.setFixedSize(607, 537);
-    window.setAlignment(Qt::AlignCenter);
+    FrmMain window(context);
     prompter.setParent(&window);
+    window.startUp();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();
 }

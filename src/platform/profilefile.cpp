@@ -153,7 +153,8 @@ QList<QString> ProfileFile::readStrings(const QString &section, const QList<QStr
         for (qsizetype i = range->first; i < range->second; ++i) {
             const auto lineKey = keyOf(lines.at(i).text);
             if (lineKey && sameName(*lineKey, keys.at(k))) {
-                values[k] = valueOf(lines.at(i).text).left(MaxValueLength);
+                // A key that is there reads as a non-null string, even when its value is empty.
+                values[k] = QStringLiteral("") + valueOf(lines.at(i).text).left(MaxValueLength);
                 break;
             }
         }

@@ -21,7 +21,8 @@ public:
     QString path() const { return m_path; }
 
     QString readString(const QString &section, const QString &key) const;
-    // Reads several keys of one section with a single read of the file.
+    // Reads several keys of one section with a single read of the file. A missing key reads as a
+    // null string, a key with an empty value as an empty one.
     QList<QString> readStrings(const QString &section, const QList<QString> &keys) const;
 
     // Each throws SunveilError when the file cannot be written; the file is then left as it was.

@@ -26,7 +26,7 @@ public:
 
     QString path() const { return m_path; }
 
-    // A missing file or key reads as the empty string.
+    // A missing file or key reads as a null string; a key with an empty value as an empty one.
     SettingsValues load() const;
     // Writes all eight keys; other lines of the file stay. Gives false when the file could not
     // be written, which leaves it as it was.

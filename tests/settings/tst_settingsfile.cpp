@@ -41,13 +41,23 @@ private slots:
         QCOMPARE(values.options, QStringLiteral("1"));
         QCOMPARE(values.autoStart, QStringLiteral("On"));
         QCOMPARE(values.color, QString(499, u'9'));
-        QCOMPARE(values.showTime, QString());
+        QVERIFY(values.showTime.isNull()); // missing
 
         // A save keeps the comment and replaces the keys where they stand.
         QVERIFY(file.save(values));
         const QByteArray bytes = readBytes(file.path());
         QVERIFY(bytes.startsWith("; kept\r\n[settings]\r\nLocation=2\r\nOptions=1\r\n"));
         QCOMPARE(file.load(), values);
+    }
+
+    void emptyValueIsNotAMissingKey()
+    {
+        const SettingsFile file(m_dir.filePath(QStringLiteral("Settings.ini")));
+        writeBytes(file.path(), "[Settings]\r\nFont=\r\n");
+        const SettingsValues values = file.load();
+        QVERIFY(!values.font.isNull());
+        QVERIFY(values.font.isEmpty());
+        QVERIFY(values.fontSize.isNull());
     }
 
     void missingFileReadsEmpty()
