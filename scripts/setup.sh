@@ -3,11 +3,11 @@
 # this machine lacks. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-wine fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
     # End-to-end tests: a virtual X server, a window manager, a notification area, input from
     # outside the program.
-    packages+=(xvfb xauth openbox trayer xdotool)
+    packages+=(xvfb xauth x11-utils openbox trayer xdotool)
 fi
 
 missing=()

@@ -2,6 +2,7 @@
 #include "platform/messageboxprompter.h"
 #include "platform/platformcontext.h"
 #include "platform/waylandsession.h"
+#include "platform/windowsfonts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sunveil"));
+    loadTahoma();
     MessageBoxPrompter prompter;
     const AppContext context = platformContext(prompter);
 
