@@ -365,7 +365,8 @@ OrlaFrames::ThemeColors OrlaFrames::themeFor(qint32 theme, quint32 colorFrom, qu
 void OrlaFrames::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_surface, event->rect());
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_surface);
 }
 
 void OrlaFrames::resizeEvent(QResizeEvent *event)
@@ -410,7 +411,10 @@ void OrlaFrames::redraw()
         m_frameTop = roundHalfEven(m_captionSize.height() / 2.0);
     }
 
-    QImage surface(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // The surface has the screen's resolution; everything is drawn in the control's pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage surface(size().expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
     surface.fill(colorOf(m_backColor));
     {
         QPainter painter(&surface);
@@ -457,9 +461,9 @@ QRect OrlaFrames::frameCaptionRect() const
 
 void OrlaFrames::drawPicture(QPainter &painter, QRect &captionRect) const
 {
-    if (m_picture.isNull())
-        return;
     const int side = m_iconSize;
+    if (m_picture.isNull() || side <= 0)
+        return;
     const int left = m_iconAlignment == 1 ? width() - 6 - side : 6;
     painter.drawPixmap(QRect(left, 2, side, side), m_picture);
 

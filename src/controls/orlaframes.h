@@ -103,7 +103,7 @@ public:
     int frameTop() const { return m_frameTop; }
     // Flags for drawing the caption: one line, centred vertically, placed by Alignment.
     int textFormat() const { return m_textFormat; }
-    // What the control shows, as last drawn.
+    // What the control shows, as last drawn, at the screen's device pixel ratio.
     const QImage &surface() const { return m_surface; }
 
     // The colours of a theme number; theme 5 takes the given start, end and border colours.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -200,7 +201,14 @@ private slots:
         Fixture f(QStringLiteral("Settings"), OrlaFrames::AlignLeft, QSize(200, 60));
         const quint32 hostBack =
             OrlaFramesColor::fromQColor(f.host.palette().color(QPalette::Window));
+        QSignalSpy spy(f.frame, &OrlaFrames::propertyChanged);
         f.frame->setStyleIndex(0);
+        QStringList keys;
+        for (const QList<QVariant> &arguments : spy)
+            keys.append(arguments.at(0).toString());
+        keys.sort();
+        QCOMPARE(keys, QStringList({"Alignment", "FillColor", "FrameColor", "Style", "TextBoxColor",
+                                    "TextBoxHeight", "TextColor"}));
         QCOMPARE(f.frame->TextColor(), rgb(3, 54, 207));
         QCOMPARE(f.frame->FrameColor(), rgb(195, 195, 195));
         QCOMPARE(f.frame->Alignment(), OrlaFrames::AlignRight);
