@@ -418,14 +418,14 @@ void OrlaFrames::redraw()
     surface.fill(colorOf(m_backColor));
     {
         QPainter painter(&surface);
-        QRect captionRect;
         if (m_style == 0) {
             drawFrame(painter);
-            captionRect = frameCaptionRect();
+            drawCaption(painter);
         } else {
-            drawPicture(painter, captionRect);
+            // The other styles have no frame and no place for the caption yet: they show the
+            // background and the picture only.
+            drawPicture(painter);
         }
-        drawCaption(painter, captionRect);
     }
     m_surface = surface;
     update();
@@ -439,53 +439,43 @@ void OrlaFrames::drawFrame(QPainter &painter) const
 
     if (!m_caption.isEmpty()) {
         // The gap behind the caption: from x to x + W + gap, end excluded.
-        const int x = frameCaptionRect().left() - 3;
-        painter.fillRect(QRect(x, m_frameTop, m_captionSize.width() + CaptionGap, 1), fill);
+        painter.fillRect(QRect(captionLeft(), m_frameTop, m_captionSize.width() + CaptionGap, 1),
+                         fill);
     }
 }
 
-QRect OrlaFrames::frameCaptionRect() const
+int OrlaFrames::captionLeft() const
+{
+    const int captionWidth = m_captionSize.width();
+    if (m_alignment == AlignLeft)
+        return CaptionMargin;
+    if (m_alignment == AlignRight)
+        return width() - captionWidth - CaptionMargin - CaptionGap;
+    return roundHalfEven((width() - captionWidth) / 2.0);
+}
+
+void OrlaFrames::drawCaption(QPainter &painter) const
 {
     if (m_caption.isEmpty())
-        return QRect();
-    const int captionWidth = m_captionSize.width();
-    int x = 0;
-    if (m_alignment == AlignLeft)
-        x = CaptionMargin;
-    else if (m_alignment == AlignRight)
-        x = width() - captionWidth - CaptionMargin - CaptionGap;
-    else
-        x = roundHalfEven((width() - captionWidth) / 2.0);
-    return QRect(x + 3, 0, captionWidth, m_captionSize.height());
-}
-
-void OrlaFrames::drawPicture(QPainter &painter, QRect &captionRect) const
-{
-    const int side = m_iconSize;
-    if (m_picture.isNull() || side <= 0)
         return;
-    const int left = m_iconAlignment == 1 ? width() - 6 - side : 6;
-    painter.drawPixmap(QRect(left, 2, side, side), m_picture);
-
-    // Keep the caption clear of the picture, on both sides for a centred caption.
-    const int room = side + 6;
-    const bool centred = m_alignment != AlignLeft && m_alignment != AlignRight;
-    if (m_iconAlignment == 1 || centred)
-        captionRect.setRight(captionRect.right() - room);
-    if (m_iconAlignment != 1 || centred)
-        captionRect.setLeft(captionRect.left() + room);
-}
-
-void OrlaFrames::drawCaption(QPainter &painter, const QRect &captionRect) const
-{
-    if (m_caption.isEmpty() || !captionRect.isValid())
-        return;
+    // The caption sits in the middle of its gap; what does not fit is cut off.
+    const QRect captionRect(captionLeft() + CaptionGap / 2, 0, m_captionSize.width(),
+                            m_captionSize.height());
     painter.save();
     painter.setClipRect(captionRect);
     painter.setFont(m_font);
     painter.setPen(colorOf(m_textColor));
     painter.drawText(captionRect, m_textFormat, m_caption);
     painter.restore();
+}
+
+void OrlaFrames::drawPicture(QPainter &painter) const
+{
+    const int side = m_iconSize;
+    if (m_picture.isNull() || side <= 0)
+        return;
+    const int left = m_iconAlignment == 1 ? width() - PictureMargin - side : PictureMargin;
+    painter.drawPixmap(QRect(left, PictureTop, side, side), m_picture);
 }
 
 QColor OrlaFrames::colorOf(quint32 value) const

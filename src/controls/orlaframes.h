@@ -33,6 +33,9 @@ public:
     static constexpr int CaptionGap = 6;
     // Width and height of the ellipse that rounds each corner.
     static constexpr int CornerEllipse = 10;
+    // The picture of the styles other than 0: its distance from the side and from the top.
+    static constexpr int PictureMargin = 6;
+    static constexpr int PictureTop = 2;
 
     // The three colours of a theme: start and end of a gradient, and a border.
     struct ThemeColors
@@ -126,9 +129,10 @@ protected:
 private:
     void redraw();
     void drawFrame(QPainter &painter) const;
-    void drawPicture(QPainter &painter, QRect &captionRect) const;
-    void drawCaption(QPainter &painter, const QRect &captionRect) const;
-    QRect frameCaptionRect() const;
+    void drawCaption(QPainter &painter) const;
+    void drawPicture(QPainter &painter) const;
+    // Where the gap in the top edge starts; the caption is drawn half a gap further in.
+    int captionLeft() const;
     QColor colorOf(quint32 value) const;
 
     // Report the change to the host and show it.
