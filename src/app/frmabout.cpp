@@ -1,5 +1,7 @@
 #include "frmabout.h"
 
+#include "controls/orlaframes.h"
+#include "controls/orlaframesinstances.h"
 #include "controls/programicon.h"
 #include "platform/failure.h"
 #include "platform/twips.h"
@@ -42,15 +44,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRe
     return label;
 }
 
-QWidget *makeFrame(QWidget *parent)
-{
-    auto *frame = new QWidget(parent);
-    frame->setObjectName(QStringLiteral("OrlaFrames1"));
-    frame->setGeometry(twipsRect(120, 120, 4695, 2175));
-    frame->setFont(arial());
-    return frame;
-}
-
 QString websiteHost()
 {
     const QUrl url(QStringLiteral(SUNVEIL_WEBSITE));
@@ -66,7 +59,7 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
     , m_navigator([](const QString &target) {
         QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
     })
-    , OrlaFrames1(makeFrame(this))
+    , OrlaFrames1(OrlaFramesInstances::makeAboutFrame(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
@@ -74,8 +67,9 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
     setFixedSize(twipsToPixels(4935), twipsToPixels(3030));
     if (parent)
         setWindowIcon(parent->windowIcon());
-    OrlaFrames1->setMouseTracking(true);
-    OrlaFrames1->installEventFilter(this);
+    // Moving over the frame itself, off the links, turns both links blue.
+    connect(OrlaFrames1, &OrlaFrames::MouseMove, this,
+            [this] { setLinkColors(LinkBlue, LinkBlue); });
 
     for (const QRect &place : {twipsRect(1275, 825, 3135, 255), twipsRect(1275, 1185, 3135, 255)}) {
         auto *shape = new QLabel(OrlaFrames1);
@@ -164,10 +158,6 @@ bool FrmAbout::eventFilter(QObject *watched, QEvent *event)
         setLinkColors(watched == lblEmail ? HoverGreen : LinkBlue,
                       watched == lblWebsite ? HoverGreen : LinkBlue);
         return true;
-    }
-    if (event->type() == QEvent::MouseMove && watched == OrlaFrames1) {
-        setLinkColors(LinkBlue, LinkBlue);
-        return false;
     }
     if (event->type() == QEvent::MouseButtonRelease && overLink) {
         // Any mouse button opens the link.

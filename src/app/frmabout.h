@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class OrlaFrames;
 class QLabel;
 
 // The About box: the program's name and version, the maker's web site and the support address.
@@ -32,7 +33,7 @@ private:
 
     const AppContext &m_context;
     std::function<void(const QString &)> m_navigator;
-    QWidget *OrlaFrames1;
+    OrlaFrames *OrlaFrames1;
     QLabel *lblWebsite;
     QLabel *lblEmail;
 };

@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include "controls/orlaframes.h"
+#include "controls/orlaframesinstances.h"
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
 #include "display/folderkindsource.h"
@@ -26,8 +28,8 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
                           Qt::WindowCloseButtonHint)
     , m_context(context)
     , m_kinds(std::make_unique<FolderKindSource>(context.documentsFolder))
-    , OrlaFrames1(new QWidget(this))
-    , OrlaFrames2(new QWidget(this))
+    , OrlaFrames1(OrlaFramesInstances::makeButtonColumnFrame(this))
+    , OrlaFrames2(OrlaFramesInstances::makeSettingsFrame(this))
     , cmdStart(makeButton(OrlaFrames1, QStringLiteral("cmdStart"), QStringLiteral("Start"),
                           twipsRect(240, 240, 1530, 495)))
     , cmdStop(makeButton(OrlaFrames1, QStringLiteral("cmdStop"), QStringLiteral("Stop"),
@@ -41,10 +43,6 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     // Outer size 9105 x 8055 twips: a client area of 8985 x 7545.
     setFixedSize(twipsToPixels(8985), twipsToPixels(7545));
 
-    OrlaFrames1->setObjectName(QStringLiteral("OrlaFrames1"));
-    OrlaFrames1->setGeometry(twipsRect(120, 120, 2055, 4695));
-    OrlaFrames2->setObjectName(QStringLiteral("OrlaFrames2"));
-    OrlaFrames2->setGeometry(twipsRect(120, 4920, 8775, 2535));
     m_settings->setObjectName(QStringLiteral("settingsPanel"));
     m_settings->setGeometry(OrlaFrames2->rect());
     cmdStop->setEnabled(false);

@@ -10,6 +10,7 @@
 class DisplayCycle;
 class FlashHost;
 class FolderKindSource;
+class OrlaFrames;
 class QPushButton;
 class SettingsPanel;
 
@@ -40,8 +41,8 @@ public:
 private:
     const AppContext &m_context;
     std::unique_ptr<FolderKindSource> m_kinds;
-    QWidget *OrlaFrames1;
-    QWidget *OrlaFrames2;
+    OrlaFrames *OrlaFrames1;
+    OrlaFrames *OrlaFrames2;
     QPushButton *cmdStart;
     QPushButton *cmdStop;
     SettingsPanel *m_settings;
