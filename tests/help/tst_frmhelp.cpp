@@ -4,7 +4,9 @@
 #include "help/helptabs.h"
 #include "help/tabbox.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,8 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Help"));
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.size(), QSize(824, 619));
+        QCOMPARE(window.geometry().center(),
+                 QGuiApplication::primaryScreen()->availableGeometry().center());
         QCOMPARE(window.font().family(), QStringLiteral("Tahoma"));
         QCOMPARE(window.font().pointSizeF(), 8.25);
 
