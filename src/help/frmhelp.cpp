@@ -65,6 +65,14 @@ void frmHelp::showEvent(QShowEvent *event)
     arrange();
 }
 
+void frmHelp::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager reports its frame late, typically with the move that follows putting
+    // the window into the frame; the outer size changes with it.
+    arrange();
+}
+
 void frmHelp::openTab(std::size_t index)
 {
     WebBrowser1->Navigate(helpPageAddress(m_programFolder, helpTabs()[index].page));
