@@ -5,6 +5,21 @@
 
 #include <utility>
 
+namespace {
+
+QString errorPage(const QString &path)
+{
+    return QStringLiteral("<html><head><title>Page not found</title></head><body>"
+                          "<h2>This page cannot be displayed</h2>"
+                          "<p>The file <b>%1</b> was not found or cannot be read.</p>"
+                          "<p>The help pages belong in the folder <b>Help</b> beside the "
+                          "program. Installing the program again restores them.</p>"
+                          "</body></html>")
+        .arg(path.toHtmlEscaped());
+}
+
+} // namespace
+
 HelpBrowser::HelpBrowser(QWidget *parent)
     : QTextBrowser(parent)
     , m_openExternal([](const QUrl &url) { QDesktopServices::openUrl(url); })
@@ -17,14 +32,19 @@ HelpBrowser::HelpBrowser(QWidget *parent)
 
 void HelpBrowser::Navigate(const QString &path)
 {
-    openLocal(QUrl::fromLocalFile(path));
+    const QUrl url = QUrl::fromLocalFile(path);
+    // Opening the page already shown reads it again, as a web browser does.
+    if (url == source())
+        reload();
+    else
+        setSource(url, QTextDocument::HtmlResource);
 }
 
 void HelpBrowser::openLink(const QUrl &link)
 {
-    const QUrl target = link.isRelative() ? m_location.resolved(link) : link;
+    const QUrl target = source().resolved(link);
     if (target.isLocalFile()) {
-        openLocal(target);
+        setSource(target, QTextDocument::HtmlResource);
         return;
     }
     const QString scheme = target.scheme().toLower();
@@ -38,30 +58,13 @@ void HelpBrowser::setExternalOpener(ExternalOpener opener)
     m_openExternal = std::move(opener);
 }
 
-void HelpBrowser::openLocal(const QUrl &url)
+QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 {
-    const QString path = url.toLocalFile();
-    const QFileInfo file(path);
-    m_location = url;
-    if (file.isFile() && file.isReadable()) {
-        m_errorPage = false;
-        setSource(url, QTextDocument::HtmlResource);
-    } else {
-        showErrorPage(path);
-    }
-    emit locationChanged(m_location);
-}
-
-void HelpBrowser::showErrorPage(const QString &path)
-{
-    m_errorPage = true;
-    // Forget the last page, so that opening it again after the error page loads it afresh.
-    setSource(QUrl());
-    setHtml(QStringLiteral("<html><head><title>Page not found</title></head><body>"
-                           "<h2>This page cannot be displayed</h2>"
-                           "<p>The file <b>%1</b> was not found or cannot be read.</p>"
-                           "<p>The help pages belong in the folder <b>Help</b> beside the "
-                           "program. Installing the program again restores them.</p>"
-                           "</body></html>")
-                .arg(path.toHtmlEscaped()));
+    if (type != QTextDocument::HtmlResource)
+        return QTextBrowser::loadResource(type, name);
+    const QFileInfo file(name.toLocalFile());
+    m_errorPage = !name.isLocalFile() || !file.isFile() || !file.isReadable();
+    if (m_errorPage)
+        return errorPage(name.toLocalFile());
+    return QTextBrowser::loadResource(type, name);
 }

@@ -22,21 +22,16 @@ public:
     // Follows a link as written in the current page (relative links resolve against it).
     void openLink(const QUrl &link);
 
-    // The page last navigated to, whether or not it could be shown.
-    QUrl location() const { return m_location; }
+    // The page last opened, whether or not it could be shown.
+    QUrl location() const { return source(); }
     bool showsErrorPage() const { return m_errorPage; }
 
     // Where links to the web or to mail go; the desktop's own programs unless replaced.
     void setExternalOpener(ExternalOpener opener);
 
-signals:
-    void locationChanged(const QUrl &location);
+    QVariant loadResource(int type, const QUrl &name) override;
 
 private:
-    void openLocal(const QUrl &url);
-    void showErrorPage(const QString &path);
-
-    QUrl m_location;
     bool m_errorPage = false;
     ExternalOpener m_openExternal;
 };

@@ -121,7 +121,7 @@ private slots:
     {
         frmHelp window(m_folder);
         HelpBrowser *browser = this->browser(window);
-        QSignalSpy opened(browser, &HelpBrowser::locationChanged);
+        QSignalSpy opened(browser, &QTextBrowser::sourceChanged);
         QTest::mouseClick(window.findChild<TabBox *>(QStringLiteral("PicSupport")),
                           Qt::RightButton);
         QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("lblSupport")),
@@ -215,6 +215,12 @@ private slots:
         QVERIFY2(browser->toPlainText().contains(m_folder + QStringLiteral("/Help/Support.html")),
                  qPrintable(browser->toPlainText()));
 
+        // Once the file is back, the same tab shows it.
+        writePage(QStringLiteral("Support.html"), QStringLiteral("Support.html"));
+        QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("lblSupport")), Qt::LeftButton);
+        QVERIFY(!browser->showsErrorPage());
+        QCOMPARE(browser->documentTitle(), QStringLiteral("Support.html"));
+
         // The page that was open before the error opens again in full.
         QTest::mouseClick(window.findChild<TabBox *>(QStringLiteral("PicIndex")), Qt::LeftButton);
         QVERIFY(!browser->showsErrorPage());
@@ -262,6 +268,34 @@ private slots:
         QVERIFY(browser->showsErrorPage());
         QVERIFY(browser->toPlainText().contains(QStringLiteral("/Help/Gone.html")));
         QVERIFY(opened.isEmpty());
+    }
+
+    // Back and forward (Alt+Left, Alt+Right) walk the pages opened, error pages included.
+    void backAndForward()
+    {
+        QVERIFY(QFile::remove(m_folder + QStringLiteral("/Help/Support.html")));
+        frmHelp window(m_folder);
+        HelpBrowser *browser = this->browser(window);
+        QTest::mouseClick(window.findChild<TabBox *>(QStringLiteral("PicSupport")), Qt::LeftButton);
+        emit browser->anchorClicked(QUrl(QStringLiteral("Settings.html")));
+        emit browser->anchorClicked(QUrl(QStringLiteral("#end")));
+        QCOMPARE(browser->documentTitle(), QStringLiteral("Settings.html"));
+
+        QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(browser->location().fileName(), QStringLiteral("Settings.html"));
+        QCOMPARE(browser->location().fragment(), QString());
+        QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(browser->location().fileName(), QStringLiteral("Support.html"));
+        QVERIFY(browser->showsErrorPage());
+        browser->backward();
+        QCOMPARE(browser->location().fileName(), QStringLiteral("index.html"));
+        QVERIFY(!browser->showsErrorPage());
+        QCOMPARE(browser->documentTitle(), QStringLiteral("index.html"));
+
+        // A relative link now resolves against the page shown, not the last one opened.
+        emit browser->anchorClicked(QUrl(QStringLiteral("RunProgram.html")));
+        QCOMPARE(browser->location().toLocalFile(),
+                 m_folder + QStringLiteral("/Help/RunProgram.html"));
     }
 
     void webAndMailLinksGoToTheDesktop_data()
