@@ -2,13 +2,24 @@
 
 #include "controls/orlaframes.h"
 #include "controls/orlaframesinstances.h"
+#include "controls/programicon.h"
+#include "controls/trayicon.h"
+#include "frmabout.h"
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
 #include "display/folderkindsource.h"
+#include "platform/failure.h"
+#include "platform/programstarter.h"
+#include "platform/startupentry.h"
 #include "platform/twips.h"
 #include "settings/settingspanel.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 
 namespace {
 
@@ -27,6 +38,8 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , m_context(context)
+    , m_trayAvailable([] { return QSystemTrayIcon::isSystemTrayAvailable(); })
+    , m_exit([] { QCoreApplication::exit(0); })
     , m_kinds(std::make_unique<FolderKindSource>(context.documentsFolder))
     , OrlaFrames1(OrlaFramesInstances::makeButtonColumnFrame(this))
     , OrlaFrames2(OrlaFramesInstances::makeSettingsFrame(this))
@@ -60,17 +73,145 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
         if (m_cycle->switchKind())
             m_settings->SaveSettings();
     });
-    connect(m_settings, &SettingsPanel::startUpClicked, this, [this](bool checked) {
-        m_settings->setAutoStart(checked ? QStringLiteral("On") : QStringLiteral("Off"));
-        m_settings->SaveSettings();
-    });
+    connect(m_settings, &SettingsPanel::startUpClicked, this, &FrmMain::onStartUpClicked);
+    buildShell();
+}
+
+void FrmMain::buildShell()
+{
+    setWindowIcon(programIcon());
+    cmdHelp = makeButton(OrlaFrames1, QStringLiteral("cmdHelp"), QStringLiteral("Help"),
+                         twipsRect(240, 2520, 1530, 495));
+    cmdAbout = makeButton(OrlaFrames1, QStringLiteral("cmdAbout"), QStringLiteral("About"),
+                          twipsRect(240, 3240, 1530, 495));
+    cmeExit = makeButton(OrlaFrames1, QStringLiteral("cmeExit"), QStringLiteral("Exit"),
+                         twipsRect(240, 3960, 1530, 495));
+    connect(cmdHelp, &QPushButton::clicked, this, &FrmMain::onHelpClicked);
+    connect(cmdAbout, &QPushButton::clicked, this, &FrmMain::onAboutClicked);
+    connect(cmeExit, &QPushButton::clicked, this, &FrmMain::exitProgram);
+
+    TrayIcon1 = new TrayIcon(this);
+    TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
+    TrayIcon1->setIcon(programIcon());
+    TrayIcon1->setTooltip(QStringLiteral("Sunveil"));
+    TrayIcon1->setBaloonText(QStringLiteral("Sunveil"));
+    connect(TrayIcon1, &TrayIcon::MouseDown, this, &FrmMain::onTrayMouseDown);
+    connect(TrayIcon1, &TrayIcon::DblClick, this, &FrmMain::restore);
+
+    // The notification icon's menu; it is never shown as a menu bar.
+    mnuFile = new QMenu(QStringLiteral("File"), this);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuShow = mnuFile->addAction(QStringLiteral("Open/Close Sunveil"));
+    mnuShow->setObjectName(QStringLiteral("mnuShow"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuLine1"));
+    mnuExit = mnuFile->addAction(QStringLiteral("Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuShow, &QAction::triggered, this, &FrmMain::restore);
+    connect(mnuExit, &QAction::triggered, this, &FrmMain::exitProgram);
+}
+
+void FrmMain::setTrayAvailable(std::function<bool()> available)
+{
+    m_trayAvailable = std::move(available);
+}
+
+void FrmMain::setExitHandler(std::function<void()> exit)
+{
+    m_exit = std::move(exit);
+}
+
+void FrmMain::onStartUpClicked(bool checked)
+{
+    reportAndStop(*m_context.prompter,
+                  QStringLiteral(") in procedure CheckStartUp_Click of Form frmMain"), [&] {
+                      if (checked) {
+                          StartupEntry::write(m_context.startupFolder, m_context.programFile);
+                          m_settings->setAutoStart(QStringLiteral("On"));
+                      } else {
+                          StartupEntry::remove(m_context.startupFolder);
+                          m_settings->setAutoStart(QStringLiteral("Off"));
+                      }
+                      m_settings->SaveSettings();
+                  });
+}
+
+void FrmMain::onHelpClicked()
+{
+#ifdef Q_OS_WIN
+    const QString help = QStringLiteral("/Help.exe");
+#else
+    const QString help = QStringLiteral("/sunveil-help");
+#endif
+    reportAndStop(*m_context.prompter, QStringLiteral(") in procedure cmdHelp_Click of Form frmMain"),
+                  [&] { startProgram(m_context.programFolder + help); });
+}
+
+void FrmMain::onAboutClicked()
+{
+    FrmAbout about(m_context, this);
+    about.exec();
+}
+
+void FrmMain::onTrayMouseDown(int button)
+{
+    if (button == 2)
+        mnuFile->popup(QCursor::pos());
+    else
+        restore();
+}
+
+void FrmMain::restore()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void FrmMain::hideToTray()
+{
+    TrayIcon1->setTray(true);
+    if (m_trayAvailable())
+        hide();
+    else
+        showMinimized(); // with nowhere to return from, the window stays reachable
+}
+
+void FrmMain::exitProgram()
+{
+    TrayIcon1->setTray(false);
+    m_exit();
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    // Closing never ends the program: only Exit does.
+    event->ignore();
+    hideToTray();
+}
+
+void FrmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_trayAvailable())
+        hide();
 }
 
 FrmMain::~FrmMain() = default;
 
 void FrmMain::startUp()
 {
+    TrayIcon1->setTray(true);
     m_settings->LoadSettings();
+    if (m_settings->autoStart() == QStringLiteral("On")) {
+        // The entry is written again, then the display starts and the window stays hidden.
+        m_settings->setAutoStart(QStringLiteral("On"));
+        onStartUpClicked(true);
+        m_cycle->start();
+        hideToTray();
+        return;
+    }
+    show();
 }
 
 MessageKind FrmMain::displayKind() const

@@ -14,4 +14,5 @@ struct AppContext
     QString settingsFile;    // Settings.ini
     Prompter *prompter = nullptr;
     int secondMs = 1000; // the length of one second of the display cycle and the flash window
+    QString programFile{}; // the program itself, for the start-up entry
 };

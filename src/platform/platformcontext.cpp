@@ -24,6 +24,7 @@ AppContext platformContext(Prompter &prompter)
     AppContext context;
     context.documentsFolder = GetSpecialFolder(nullptr, DocumentsFolder);
     context.programFolder = QCoreApplication::applicationDirPath();
+    context.programFile = QCoreApplication::applicationFilePath();
     context.startupFolder = GetSpecialFolder(nullptr, StartupFolder);
     context.settingsFile = settingsFilePath(context.programFolder);
     context.prompter = &prompter;
