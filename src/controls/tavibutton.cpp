@@ -594,10 +594,8 @@ QImage TaviButton::snapshot() const
     image.fill(surface);
     QPainter painter(&image);
     paintButton(painter);
-    if (!mask().isEmpty()) {
-        painter.setClipRegion(QRegion(rect()) - mask());
-        painter.fillRect(rect(), surface);
-    }
+    painter.setClipRegion(QRegion(rect()) - StyleRegion(m_buttonStyle, width(), height()));
+    painter.fillRect(rect(), surface);
     return image;
 }
 
@@ -755,7 +753,7 @@ void TaviButton::hostFlagChanged(const QString &name)
 bool TaviButton::isOverButton(QPointF pos) const
 {
     const QPoint pixel(int(std::floor(pos.x())), int(std::floor(pos.y())));
-    return rect().contains(pixel) && (mask().isEmpty() || mask().contains(pixel));
+    return StyleRegion(m_buttonStyle, width(), height()).contains(pixel);
 }
 
 void TaviButton::pointerEntered()
