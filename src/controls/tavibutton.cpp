@@ -967,8 +967,8 @@ void TaviButton::focusInEvent(QFocusEvent *event)
         m_state = ButtonState::Hot;
     else if (!m_isMouseDown)
         m_state = ButtonState::Normal;
-    // Repaint so the focus marks show; nothing else changes.
-    update();
+    // Repaint so the focus marks show at once.
+    Redraw();
     QWidget::focusInEvent(event);
 }
 

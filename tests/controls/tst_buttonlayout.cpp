@@ -64,6 +64,7 @@ private slots:
         QTest::newRow("&") << QStringLiteral("&") << QChar();
         QTest::newRow("&&&") << QStringLiteral("&&&") << QChar();
         QTest::newRow("none") << QStringLiteral("Start") << QChar();
+        QTest::newRow("beyond ASCII") << QStringLiteral("&Übernehmen") << QChar(u'ü');
     }
 
     void accessKey()

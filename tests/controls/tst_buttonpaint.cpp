@@ -216,6 +216,14 @@ private slots:
         QCOMPARE(at(image, 7, 7), 0x000000u);
         QCOMPARE(at(image, 4, 4), 0xFFFFFFu);
         QCOMPARE(at(image, 8, 8), 0xFFFFFFu);
+
+        // A window surface with an alpha channel stays opaque.
+        QImage surface(10, 10, QImage::Format_ARGB32_Premultiplied);
+        surface.fill(QColor(0x20, 0x40, 0x60));
+        QPainter surfacePainter(&surface);
+        DrawFocusRect(surfacePainter, 2, 2, 8, 8);
+        surfacePainter.end();
+        QCOMPARE(surface.pixel(2, 2), qRgba(0xDF, 0xBF, 0x9F, 0xFF));
     }
 
     void roundedOutlines()

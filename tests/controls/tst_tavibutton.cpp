@@ -408,6 +408,33 @@ private slots:
         QCOMPARE(m_button->ForeColor(), SystemColor::ButtonText);
     }
 
+    void hostColourAroundTheFace_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QPoint>("outside");
+        QTest::newRow("style 3 corner") << 3 << false << QPoint(0, 0);
+        QTest::newRow("style 5 shadow margin") << 5 << false << QPoint(78, 1);
+        QTest::newRow("style 14 focused, corner") << 14 << true << QPoint(1, 1);
+    }
+
+    void hostColourAroundTheFace()
+    {
+        QFETCH(int, style);
+        QFETCH(bool, focused);
+        QFETCH(QPoint, outside);
+        QPalette palette = m_host->palette();
+        palette.setColor(QPalette::Window, QColor(0x12, 0x34, 0x56));
+        m_host->setPalette(palette);
+        m_button->setButtonStyle(style);
+        if (focused) {
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(m_button, &focusIn);
+        }
+        const QImage image = m_button->snapshot();
+        QCOMPARE(image.pixel(outside) & 0xFFFFFFu, 0x123456u);
+    }
+
     void savedForm()
     {
         TaviButtonPropertyBag bag;
