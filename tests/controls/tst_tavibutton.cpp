@@ -369,7 +369,7 @@ private slots:
     {
         m_button->setCaption(QStringLiteral("Save &As"));
         m_host->show();
-        QApplication::setActiveWindow(m_host.get());
+        m_host->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
         QSignalSpy clicks(m_button, &TaviButton::Click);
         QTest::keyClick(m_host.get(), Qt::Key_A, Qt::AltModifier);
