@@ -85,6 +85,19 @@ private slots:
         QCOMPARE(at(image, 5, 30), 0xCFCFCFu);
     }
 
+    void paintsOnScreenAsInItsSnapshot()
+    {
+        m_host->resize(200, 100);
+        m_host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+        const QImage onScreen = m_button->grab().toImage();
+        const QImage snapshot = m_button->snapshot();
+        QCOMPARE(onScreen.size(), snapshot.size());
+        for (const QPoint p :
+             {QPoint(0, 10), QPoint(1, 1), QPoint(5, 2), QPoint(50, 20), QPoint(101, 31)})
+            QCOMPARE(at(onScreen, p.x(), p.y()), at(snapshot, p.x(), p.y()));
+    }
+
     void hot()
     {
         moveTo(*m_button, QPointF(50, 16));

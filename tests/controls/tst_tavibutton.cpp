@@ -115,6 +115,18 @@ private slots:
         QCOMPARE(m_button->Font().family(), QStringLiteral("Tahoma"));
     }
 
+    void settersTellWhatChanged()
+    {
+        QSignalSpy changed(m_button, &TaviButton::PropertyChanged);
+        m_button->setCaption(QStringLiteral("Stop"));
+        m_button->setPictureAlign(0);
+        m_button->setEnabled(false);
+        QStringList names;
+        for (const QList<QVariant> &arguments : changed)
+            names << arguments.first().toString();
+        QCOMPARE(names, QStringList({"Caption", "PictureAlign", "Enabled"}));
+    }
+
     void styleDefaults_data()
     {
         QTest::addColumn<int>("style");
