@@ -3,13 +3,15 @@
 #include "controls/orlaframes.h"
 #include "controls/orlaframesinstances.h"
 #include "controls/programicon.h"
+#include "controls/tavibutton.h"
+#include "controls/tavibuttonfactory.h"
+#include "controls/tavibuttonicons.h"
 #include "platform/failure.h"
 #include "platform/twips.h"
 
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QUrl>
 
 #ifndef SUNVEIL_WEBSITE
@@ -108,10 +110,10 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
     }
     setLinkColors(LinkBlue, LinkBlue);
 
-    auto *cmdOk = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    TaviButton *cmdOk = makeCommandButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"),
+                                          commandIcon(CommandIcon::Ok), 1);
     cmdOk->setGeometry(twipsRect(3600, 2415, 1215, 495));
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdOk, &TaviButton::Click, this, &QDialog::accept);
 }
 
 void FrmAbout::setNavigator(std::function<void(const QString &)> navigator)

@@ -3,6 +3,9 @@
 #include "controls/orlaframes.h"
 #include "controls/orlaframesinstances.h"
 #include "controls/programicon.h"
+#include "controls/tavibutton.h"
+#include "controls/tavibuttonfactory.h"
+#include "controls/tavibuttonicons.h"
 #include "controls/trayicon.h"
 #include "frmabout.h"
 #include "display/displaycycle.h"
@@ -18,15 +21,14 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
-#include <QPushButton>
 #include <QSystemTrayIcon>
 
 namespace {
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect place)
+TaviButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                       CommandIcon icon, QRect place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    TaviButton *button = makeCommandButton(parent, name, caption, commandIcon(icon), 0);
     button->setGeometry(place);
     return button;
 }
@@ -44,9 +46,9 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     , OrlaFrames1(OrlaFramesInstances::makeButtonColumnFrame(this))
     , OrlaFrames2(OrlaFramesInstances::makeSettingsFrame(this))
     , cmdStart(makeButton(OrlaFrames1, QStringLiteral("cmdStart"), QStringLiteral("Start"),
-                          twipsRect(240, 240, 1530, 495)))
+                          CommandIcon::Start, twipsRect(240, 240, 1530, 495)))
     , cmdStop(makeButton(OrlaFrames1, QStringLiteral("cmdStop"), QStringLiteral("Stop"),
-                         twipsRect(240, 960, 1530, 495)))
+                         CommandIcon::Stop, twipsRect(240, 960, 1530, 495)))
     , m_settings(new SettingsPanel(context, OrlaFrames2))
     , m_flash(new FlashHost(context, *this, this))
     , m_cycle(new DisplayCycle(context, *m_kinds, *this, *m_flash, this))
@@ -60,8 +62,8 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     m_settings->setGeometry(OrlaFrames2->rect());
     cmdStop->setEnabled(false);
 
-    connect(cmdStart, &QPushButton::clicked, m_cycle, &DisplayCycle::start);
-    connect(cmdStop, &QPushButton::clicked, m_cycle, &DisplayCycle::stop);
+    connect(cmdStart, &TaviButton::Click, m_cycle, &DisplayCycle::start);
+    connect(cmdStop, &TaviButton::Click, m_cycle, &DisplayCycle::stop);
     connect(m_cycle, &DisplayCycle::runningChanged, this, [this](bool running) {
         cmdStart->setEnabled(!running);
         cmdStop->setEnabled(running);
@@ -81,14 +83,14 @@ void FrmMain::buildShell()
 {
     setWindowIcon(programIcon());
     cmdHelp = makeButton(OrlaFrames1, QStringLiteral("cmdHelp"), QStringLiteral("Help"),
-                         twipsRect(240, 2520, 1530, 495));
+                         CommandIcon::Help, twipsRect(240, 2520, 1530, 495));
     cmdAbout = makeButton(OrlaFrames1, QStringLiteral("cmdAbout"), QStringLiteral("About"),
-                          twipsRect(240, 3240, 1530, 495));
+                          CommandIcon::About, twipsRect(240, 3240, 1530, 495));
     cmeExit = makeButton(OrlaFrames1, QStringLiteral("cmeExit"), QStringLiteral("Exit"),
-                         twipsRect(240, 3960, 1530, 495));
-    connect(cmdHelp, &QPushButton::clicked, this, &FrmMain::onHelpClicked);
-    connect(cmdAbout, &QPushButton::clicked, this, &FrmMain::onAboutClicked);
-    connect(cmeExit, &QPushButton::clicked, this, &FrmMain::exitProgram);
+                         CommandIcon::Exit, twipsRect(240, 3960, 1530, 495));
+    connect(cmdHelp, &TaviButton::Click, this, &FrmMain::onHelpClicked);
+    connect(cmdAbout, &TaviButton::Click, this, &FrmMain::onAboutClicked);
+    connect(cmeExit, &TaviButton::Click, this, &FrmMain::exitProgram);
 
     TrayIcon1 = new TrayIcon(this);
     TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));

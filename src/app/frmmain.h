@@ -14,8 +14,8 @@ class FolderKindSource;
 class OrlaFrames;
 class QAction;
 class QMenu;
-class QPushButton;
 class SettingsPanel;
+class TaviButton;
 class TrayIcon;
 
 // The main window: the command buttons, the settings panel and the display cycle they drive.
@@ -75,11 +75,11 @@ private:
     std::unique_ptr<FolderKindSource> m_kinds;
     OrlaFrames *OrlaFrames1;
     OrlaFrames *OrlaFrames2;
-    QPushButton *cmdStart;
-    QPushButton *cmdStop;
-    QPushButton *cmdHelp = nullptr;
-    QPushButton *cmdAbout = nullptr;
-    QPushButton *cmeExit = nullptr;
+    TaviButton *cmdStart;
+    TaviButton *cmdStop;
+    TaviButton *cmdHelp = nullptr;
+    TaviButton *cmdAbout = nullptr;
+    TaviButton *cmeExit = nullptr;
     TrayIcon *TrayIcon1 = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuShow = nullptr;

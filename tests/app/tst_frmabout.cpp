@@ -2,7 +2,6 @@
 #include "recordingprompter.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 class TestFrmAbout final : public QObject
@@ -66,7 +65,7 @@ private slots:
         QTest::keyClick(m_about.get(), Qt::Key_Escape);
         QVERIFY(!m_about->isVisible());
         m_about->show();
-        QTest::mouseClick(m_about->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
+        QTest::mouseClick(m_about->findChild<QWidget *>("cmdOk"), Qt::LeftButton);
         QVERIFY(!m_about->isVisible());
     }
 
