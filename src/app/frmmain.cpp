@@ -7,10 +7,10 @@
 #include "controls/tavibuttonfactory.h"
 #include "controls/tavibuttonicons.h"
 #include "controls/trayicon.h"
-#include "frmabout.h"
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
 #include "display/folderkindsource.h"
+#include "frmabout.h"
 #include "platform/failure.h"
 #include "platform/programstarter.h"
 #include "platform/startupentry.h"
@@ -22,6 +22,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -144,7 +145,8 @@ void FrmMain::onHelpClicked()
 #else
     const QString help = QStringLiteral("/sunveil-help");
 #endif
-    reportAndStop(*m_context.prompter, QStringLiteral(") in procedure cmdHelp_Click of Form frmMain"),
+    reportAndStop(*m_context.prompter,
+                  QStringLiteral(") in procedure cmdHelp_Click of Form frmMain"),
                   [&] { startProgram(m_context.programFolder + help); });
 }
 
@@ -195,8 +197,13 @@ void FrmMain::closeEvent(QCloseEvent *event)
 void FrmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_trayAvailable())
-        hide();
+    // A minimised window goes to the notification area, once the minimising is done.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_trayAvailable()) {
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized() && m_trayAvailable())
+                hide();
+        });
+    }
 }
 
 FrmMain::~FrmMain() = default;

@@ -13,6 +13,6 @@ struct AppContext
     QString startupFolder;   // where the start-with-the-desktop entry goes
     QString settingsFile;    // Settings.ini
     Prompter *prompter = nullptr;
-    int secondMs = 1000; // the length of one second of the display cycle and the flash window
+    int secondMs = 1000;   // the length of one second of the display cycle and the flash window
     QString programFile{}; // the program itself, for the start-up entry
 };
