@@ -90,10 +90,13 @@ QString xdotool(const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-quint64 findWindow(const QString &title)
+quint64 findWindow(const QString &title, bool onlyVisible)
 {
-    const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--name"),
-                                   u'^' + QRegularExpression::escape(title) + u'$'});
+    QStringList arguments{QStringLiteral("search")};
+    if (onlyVisible)
+        arguments.append(QStringLiteral("--onlyvisible"));
+    arguments << QStringLiteral("--name") << u'^' + QRegularExpression::escape(title) + u'$';
+    const QString found = xdotool(arguments);
     return found.split(u'\n', Qt::SkipEmptyParts).value(0).toULongLong();
 }
 
@@ -116,19 +119,24 @@ QImage grabScreen()
         QImage::Format_RGB32);
 }
 
-QRect findColor(const QImage &image, QColor color, QRect area)
+QRect findPixels(const QImage &image, QRect area, const std::function<bool(QRgb)> &test)
 {
-    const QRgb wanted = color.rgb();
     QRect found;
     const QRect inside = area & image.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = inside.left(); x <= inside.right(); ++x) {
-            if ((line[x] | 0xff000000) == wanted)
+            if (test(line[x] | 0xff000000))
                 found |= QRect(x, y, 1, 1);
         }
     }
     return found;
+}
+
+QRect findColor(const QImage &image, QColor color, QRect area)
+{
+    const QRgb wanted = color.rgb();
+    return findPixels(image, area, [wanted](QRgb pixel) { return pixel == wanted; });
 }
 
 } // namespace Desktop
