@@ -2,20 +2,33 @@
 
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
-#include "display/folderkindsource.h"
+#include "library/commandbutton.h"
+#include "library/frmaddcat.h"
+#include "library/frmaddtext.h"
+#include "library/frmedittext.h"
+#include "library/kindpanel.h"
 #include "platform/twips.h"
 #include "settings/settingspanel.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 
 namespace {
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect place)
+// Where the panel of the chosen tab stands; the others wait far to the left, hidden.
+constexpr int PanelLeft = 2520;
+constexpr int PanelTop = 480;
+constexpr int PanelAwayLeft = -20000;
+
+// A captioned frame that groups controls.
+QWidget *makeFrame(QWidget *parent, const QString &objectName, const QString &caption, QRect place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
+    auto *frame = new QWidget(parent);
+    frame->setObjectName(objectName);
+    frame->setAccessibleName(caption);
+    frame->setGeometry(place);
+    return frame;
 }
 
 } // namespace
@@ -25,30 +38,57 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , m_context(context)
-    , m_kinds(std::make_unique<FolderKindSource>(context.documentsFolder))
-    , OrlaFrames1(new QWidget(this))
-    , OrlaFrames2(new QWidget(this))
-    , cmdStart(makeButton(OrlaFrames1, QStringLiteral("cmdStart"), QStringLiteral("Start"),
-                          twipsRect(240, 240, 1530, 495)))
-    , cmdStop(makeButton(OrlaFrames1, QStringLiteral("cmdStop"), QStringLiteral("Stop"),
-                         twipsRect(240, 960, 1530, 495)))
+    , OrlaFrames1(makeFrame(this, QStringLiteral("OrlaFrames1"), QString(),
+                            twipsRect(120, 120, 2055, 4695)))
+    , OrlaFrames2(makeFrame(this, QStringLiteral("OrlaFrames2"), QStringLiteral("Settings"),
+                            twipsRect(120, 4920, 8775, 2535)))
+    , TabStrip1(new QTabBar(this))
+    , OptionsFrames{}
+    , m_panels{}
+    , lblCat(new QLabel(QStringLiteral("0"), this))
+    , cmdStart(makeCommandButton(OrlaFrames1, QStringLiteral("cmdStart"), QStringLiteral("Start"),
+                                 twipsRect(240, 240, 1530, 495)))
+    , cmdStop(makeCommandButton(OrlaFrames1, QStringLiteral("cmdStop"), QStringLiteral("Stop"),
+                                twipsRect(240, 960, 1530, 495)))
+    , tavibutton9(makeCommandButton(OrlaFrames1, QStringLiteral("tavibutton9"),
+                                    QStringLiteral("Edit"), twipsRect(240, 1800, 1530, 495)))
     , m_settings(new SettingsPanel(context, OrlaFrames2))
     , m_flash(new FlashHost(context, *this, this))
-    , m_cycle(new DisplayCycle(context, *m_kinds, *this, *m_flash, this))
+    , m_cycle(new DisplayCycle(context, *this, *this, *m_flash, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Sunveil V1.0"));
     // Outer size 9105 x 8055 twips: a client area of 8985 x 7545.
     setFixedSize(twipsToPixels(8985), twipsToPixels(7545));
 
-    OrlaFrames1->setObjectName(QStringLiteral("OrlaFrames1"));
-    OrlaFrames1->setGeometry(twipsRect(120, 120, 2055, 4695));
-    OrlaFrames2->setObjectName(QStringLiteral("OrlaFrames2"));
-    OrlaFrames2->setGeometry(twipsRect(120, 4920, 8775, 2535));
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setGeometry(twipsRect(2400, 120, 6495, 4695));
+    TabStrip1->setDrawBase(false);
+    for (const MessageKind kind : AllMessageKinds) {
+        const auto i = static_cast<std::size_t>(kindIndex(kind));
+        TabStrip1->addTab(QString::fromUtf16(kindInfo(kind).tabCaption));
+        const bool first = kind == MessageKind::Emphasis;
+        QWidget *frame =
+            makeFrame(this, QStringLiteral("OptionsFrames(%1)").arg(i),
+                      QString::fromUtf16(kindInfo(kind).panelCaption),
+                      twipsRect(first ? PanelLeft : PanelAwayLeft, PanelTop, 6255, 4215));
+        frame->setVisible(first);
+        OptionsFrames.at(i) = frame;
+        auto *kindPanel = new KindPanel(context, kind, frame);
+        kindPanel->setGeometry(frame->rect());
+        m_panels.at(i) = kindPanel;
+        connect(kindPanel, &KindPanel::addCategoryRequested, this, &FrmMain::openAddCategory);
+        connect(kindPanel, &KindPanel::addMessageRequested, this, &FrmMain::openAddMessage);
+    }
+    lblCat->setObjectName(QStringLiteral("lblCat"));
+    lblCat->hide();
+
     m_settings->setObjectName(QStringLiteral("settingsPanel"));
     m_settings->setGeometry(OrlaFrames2->rect());
     cmdStop->setEnabled(false);
 
+    connect(TabStrip1, &QTabBar::currentChanged, this, &FrmMain::tabSwitch);
+    connect(tavibutton9, &QPushButton::clicked, this, &FrmMain::openEditor);
     connect(cmdStart, &QPushButton::clicked, m_cycle, &DisplayCycle::start);
     connect(cmdStop, &QPushButton::clicked, m_cycle, &DisplayCycle::stop);
     connect(m_cycle, &DisplayCycle::runningChanged, this, [this](bool running) {
@@ -72,7 +112,64 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::startUp()
 {
+    for (KindPanel *kindPanel : m_panels)
+        kindPanel->Getdir();
     m_settings->LoadSettings();
+    panel(MessageKind::Emphasis).selectFirstCategory();
+    for (KindPanel *kindPanel : m_panels)
+        kindPanel->CheckedList();
+}
+
+KindPanel &FrmMain::panel(MessageKind kind) const
+{
+    return *m_panels.at(static_cast<std::size_t>(kindIndex(kind)));
+}
+
+KindPanel &FrmMain::currentPanel() const
+{
+    MessageKind kind = MessageKind::Emphasis;
+    kindFromIndex(lblCat->text().toInt(), &kind);
+    return panel(kind);
+}
+
+QList<LibraryFiles::TickEntry> FrmMain::categories(MessageKind kind) const
+{
+    return panel(kind).tickEntries();
+}
+
+void FrmMain::tabSwitch(int index)
+{
+    lblCat->setText(QString::number(index));
+    for (int i = 0; i < TabStrip1->count(); ++i) {
+        QWidget *frame = OptionsFrames.at(static_cast<std::size_t>(i));
+        if (i == index) {
+            frame->move(twipsToPixels(PanelLeft), twipsToPixels(PanelTop));
+            frame->setVisible(true);
+        } else {
+            frame->move(twipsToPixels(PanelAwayLeft), frame->y());
+            frame->setVisible(false);
+        }
+    }
+    currentPanel().selectFirstCategory();
+}
+
+void FrmMain::openAddCategory()
+{
+    FrmAddCat dialog(*m_context.prompter, currentPanel(), this);
+    dialog.exec();
+}
+
+void FrmMain::openAddMessage()
+{
+    FrmAddText dialog(*m_context.prompter, currentPanel(), this);
+    dialog.exec();
+}
+
+void FrmMain::openEditor()
+{
+    FrmEditText editor(
+        m_context, [this] { currentPanel().refreshMessages(); }, this);
+    editor.exec();
 }
 
 MessageKind FrmMain::displayKind() const

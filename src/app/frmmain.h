@@ -1,20 +1,24 @@
 #pragma once
 
 #include "display/displaysettings.h"
+#include "display/kindsource.h"
 #include "platform/appcontext.h"
 
 #include <QWidget>
 
-#include <memory>
+#include <array>
 
 class DisplayCycle;
 class FlashHost;
-class FolderKindSource;
+class KindPanel;
+class QLabel;
 class QPushButton;
+class QTabBar;
 class SettingsPanel;
 
-// The main window: the command buttons, the settings panel and the display cycle they drive.
-class FrmMain final : public QWidget, public DisplaySettings
+// The main window: the command buttons, the three kind panels behind the tab strip, the settings
+// panel and the display cycle they drive. The cycle reads the ticks of the panels' category lists.
+class FrmMain final : public QWidget, public DisplaySettings, public KindSource
 {
     Q_OBJECT
 
@@ -22,8 +26,13 @@ public:
     explicit FrmMain(const AppContext &context, QWidget *parent = nullptr);
     ~FrmMain() override;
 
-    // Loads the settings into the panel; call once, before the window is shown.
+    // Fills the category lists, loads the settings and restores the ticks; call once, before the
+    // window is shown.
     void startUp();
+
+    KindPanel &panel(MessageKind kind) const;
+    // The panel of the chosen tab, as the active-kind label says.
+    KindPanel &currentPanel() const;
 
     DisplayCycle &cycle() const { return *m_cycle; }
     FlashHost &flash() const { return *m_flash; }
@@ -37,13 +46,24 @@ public:
     quint32 color() const override;
     int location() const override;
 
+    QList<LibraryFiles::TickEntry> categories(MessageKind kind) const override;
+
 private:
+    void tabSwitch(int index);
+    void openAddCategory();
+    void openAddMessage();
+    void openEditor();
+
     const AppContext &m_context;
-    std::unique_ptr<FolderKindSource> m_kinds;
     QWidget *OrlaFrames1;
     QWidget *OrlaFrames2;
+    QTabBar *TabStrip1;
+    std::array<QWidget *, 3> OptionsFrames;
+    std::array<KindPanel *, 3> m_panels;
+    QLabel *lblCat;
     QPushButton *cmdStart;
     QPushButton *cmdStop;
+    QPushButton *tavibutton9;
     SettingsPanel *m_settings;
     FlashHost *m_flash;
     DisplayCycle *m_cycle;
