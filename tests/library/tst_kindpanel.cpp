@@ -292,6 +292,18 @@ private slots:
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("\r\n"));
     }
 
+    void anUnreadableTickFileIsReported()
+    {
+        makeCategory(docs(), "Subliminal", "Work", {"W1"});
+        QDir().mkpath(tickFile()); // a folder where the file should be
+        m_panel->Getdir();
+        m_panel->CheckedList();
+        QCOMPARE(m_prompter.texts(),
+                 QStringList{"Error 75 (Path/File access error) in procedure CheckedList of "
+                             "Form frmMain"});
+        QCOMPARE(categories()->currentRow(), -1);
+    }
+
 private:
     QString docs() const { return m_dir->path(); }
     QString kindFolder() const { return LibraryPaths::kindFolder(docs(), MessageKind::Emphasis); }
