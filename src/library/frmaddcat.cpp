@@ -26,6 +26,8 @@ FrmAddCat::FrmAddCat(Prompter &prompter, KindPanel &panel, QWidget *parent)
                               this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setTextFormat(Qt::PlainText);
+    label1->setWordWrap(true);
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1->setGeometry(twipsRect(120, 120, 5295, 495));
     auto *label2 = new QLabel(QStringLiteral("Category name:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
