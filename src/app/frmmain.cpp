@@ -9,8 +9,11 @@
 #include "controls/trayicon.h"
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
-#include "display/folderkindsource.h"
 #include "frmabout.h"
+#include "library/frmaddcat.h"
+#include "library/frmaddtext.h"
+#include "library/frmedittext.h"
+#include "library/kindpanel.h"
 #include "platform/failure.h"
 #include "platform/programstarter.h"
 #include "platform/startupentry.h"
@@ -20,11 +23,18 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTimer>
 
 namespace {
+
+// Where the panel of the chosen tab stands; the others wait far to the left, hidden.
+constexpr int PanelLeft = 2520;
+constexpr int PanelTop = 480;
+constexpr int PanelAwayLeft = -20000;
 
 TaviButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                        CommandIcon icon, QRect place)
@@ -43,26 +53,50 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     , m_context(context)
     , m_trayAvailable([] { return QSystemTrayIcon::isSystemTrayAvailable(); })
     , m_exit([] { QCoreApplication::exit(0); })
-    , m_kinds(std::make_unique<FolderKindSource>(context.documentsFolder))
     , OrlaFrames1(OrlaFramesInstances::makeButtonColumnFrame(this))
     , OrlaFrames2(OrlaFramesInstances::makeSettingsFrame(this))
+    , TabStrip1(new QTabBar(this))
+    , OptionsFrames{}
+    , m_panels{}
+    , lblCat(new QLabel(QStringLiteral("0"), this))
     , cmdStart(makeButton(OrlaFrames1, QStringLiteral("cmdStart"), QStringLiteral("Start"),
                           CommandIcon::Start, twipsRect(240, 240, 1530, 495)))
     , cmdStop(makeButton(OrlaFrames1, QStringLiteral("cmdStop"), QStringLiteral("Stop"),
                          CommandIcon::Stop, twipsRect(240, 960, 1530, 495)))
+    , tavibutton9(makeButton(OrlaFrames1, QStringLiteral("tavibutton9"), QStringLiteral("Edit"),
+                             CommandIcon::Edit, twipsRect(240, 1800, 1530, 495)))
     , m_settings(new SettingsPanel(context, OrlaFrames2))
     , m_flash(new FlashHost(context, *this, this))
-    , m_cycle(new DisplayCycle(context, *m_kinds, *this, *m_flash, this))
+    , m_cycle(new DisplayCycle(context, *this, *this, *m_flash, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Sunveil V1.0"));
     // Outer size 9105 x 8055 twips: a client area of 8985 x 7545.
     setFixedSize(twipsToPixels(8985), twipsToPixels(7545));
 
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setGeometry(twipsRect(2400, 120, 6495, 4695));
+    TabStrip1->setDrawBase(false);
+    for (const MessageKind kind : AllMessageKinds) {
+        const auto i = static_cast<std::size_t>(kindIndex(kind));
+        TabStrip1->addTab(QString::fromUtf16(kindInfo(kind).tabCaption));
+        OrlaFrames *frame = OrlaFramesInstances::makeKindPanelFrame(this, kindIndex(kind));
+        OptionsFrames.at(i) = frame;
+        auto *kindPanel = new KindPanel(context, kind, frame);
+        kindPanel->setGeometry(frame->rect());
+        m_panels.at(i) = kindPanel;
+        connect(kindPanel, &KindPanel::addCategoryRequested, this, &FrmMain::openAddCategory);
+        connect(kindPanel, &KindPanel::addMessageRequested, this, &FrmMain::openAddMessage);
+    }
+    lblCat->setObjectName(QStringLiteral("lblCat"));
+    lblCat->hide();
+
     m_settings->setObjectName(QStringLiteral("settingsPanel"));
     m_settings->setGeometry(OrlaFrames2->rect());
     cmdStop->setEnabled(false);
 
+    connect(TabStrip1, &QTabBar::currentChanged, this, &FrmMain::tabSwitch);
+    connect(tavibutton9, &TaviButton::Click, this, &FrmMain::openEditor);
     connect(cmdStart, &TaviButton::Click, m_cycle, &DisplayCycle::start);
     connect(cmdStop, &TaviButton::Click, m_cycle, &DisplayCycle::stop);
     connect(m_cycle, &DisplayCycle::runningChanged, this, [this](bool running) {
@@ -211,16 +245,72 @@ FrmMain::~FrmMain() = default;
 void FrmMain::startUp()
 {
     TrayIcon1->setTray(true);
+    for (KindPanel *kindPanel : m_panels)
+        kindPanel->Getdir();
     m_settings->LoadSettings();
+    panel(MessageKind::Emphasis).selectFirstCategory();
+    for (KindPanel *kindPanel : m_panels)
+        kindPanel->CheckedList();
     if (m_settings->autoStart() == QStringLiteral("On")) {
         // The entry is written again, then the display starts and the window stays hidden.
-        m_settings->setAutoStart(QStringLiteral("On"));
         onStartUpClicked(true);
         m_cycle->start();
         hideToTray();
         return;
     }
     show();
+}
+
+KindPanel &FrmMain::panel(MessageKind kind) const
+{
+    return *m_panels.at(static_cast<std::size_t>(kindIndex(kind)));
+}
+
+KindPanel &FrmMain::currentPanel() const
+{
+    MessageKind kind = MessageKind::Emphasis;
+    kindFromIndex(lblCat->text().toInt(), &kind);
+    return panel(kind);
+}
+
+QList<LibraryFiles::TickEntry> FrmMain::categories(MessageKind kind) const
+{
+    return panel(kind).tickEntries();
+}
+
+void FrmMain::tabSwitch(int index)
+{
+    lblCat->setText(QString::number(index));
+    for (int i = 0; i < TabStrip1->count(); ++i) {
+        QWidget *frame = OptionsFrames.at(static_cast<std::size_t>(i));
+        if (i == index) {
+            frame->move(twipsToPixels(PanelLeft), twipsToPixels(PanelTop));
+            frame->setVisible(true);
+        } else {
+            frame->move(twipsToPixels(PanelAwayLeft), frame->y());
+            frame->setVisible(false);
+        }
+    }
+    currentPanel().selectFirstCategory();
+}
+
+void FrmMain::openAddCategory()
+{
+    FrmAddCat dialog(*m_context.prompter, currentPanel(), this);
+    dialog.exec();
+}
+
+void FrmMain::openAddMessage()
+{
+    FrmAddText dialog(*m_context.prompter, currentPanel(), this);
+    dialog.exec();
+}
+
+void FrmMain::openEditor()
+{
+    FrmEditText editor(
+        m_context, [this] { currentPanel().refreshMessages(); }, this);
+    editor.exec();
 }
 
 MessageKind FrmMain::displayKind() const

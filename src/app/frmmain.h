@@ -1,25 +1,30 @@
 #pragma once
 
 #include "display/displaysettings.h"
+#include "display/kindsource.h"
 #include "platform/appcontext.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
-#include <memory>
 
 class DisplayCycle;
 class FlashHost;
-class FolderKindSource;
+class KindPanel;
 class OrlaFrames;
 class QAction;
+class QLabel;
 class QMenu;
+class QTabBar;
 class SettingsPanel;
 class TaviButton;
 class TrayIcon;
 
-// The main window: the command buttons, the settings panel and the display cycle they drive.
-class FrmMain final : public QWidget, public DisplaySettings
+// The main window: the command buttons, the three kind panels behind the tab strip, the settings
+// panel and the display cycle they drive, and the notification icon it hides to. The cycle reads
+// the ticks of the panels' category lists.
+class FrmMain final : public QWidget, public DisplaySettings, public KindSource
 {
     Q_OBJECT
 
@@ -27,10 +32,15 @@ public:
     explicit FrmMain(const AppContext &context, QWidget *parent = nullptr);
     ~FrmMain() override;
 
-    // The start-up sequence: the icon in the notification area, the settings, and with the
-    // start-with-the-desktop setting on, the display started and the window hidden; otherwise
-    // the window shown.
+    // The start-up sequence: the icon in the notification area, the category lists, the settings,
+    // the first Emphasis category selected, the ticks restored; then, with the
+    // start-with-the-desktop setting on, the display started and the window hidden, otherwise the
+    // window shown.
     void startUp();
+
+    KindPanel &panel(MessageKind kind) const;
+    // The panel of the chosen tab, as the active-kind label says.
+    KindPanel &currentPanel() const;
 
     // Brings the window back in its normal state, in front.
     void restore();
@@ -41,14 +51,13 @@ public:
 
     TrayIcon &trayIcon() const { return *TrayIcon1; }
     QMenu &trayMenu() const { return *mnuFile; }
+    DisplayCycle &cycle() const { return *m_cycle; }
+    FlashHost &flash() const { return *m_flash; }
+    SettingsPanel &settingsPanel() const { return *m_settings; }
 
     // Tests decide whether there is a notification area and what ending the program does.
     void setTrayAvailable(std::function<bool()> available);
     void setExitHandler(std::function<void()> exit);
-
-    DisplayCycle &cycle() const { return *m_cycle; }
-    FlashHost &flash() const { return *m_flash; }
-    SettingsPanel &settingsPanel() const { return *m_settings; }
 
     MessageKind displayKind() const override;
     QString intervalText() const override;
@@ -58,12 +67,18 @@ public:
     quint32 color() const override;
     int location() const override;
 
+    QList<LibraryFiles::TickEntry> categories(MessageKind kind) const override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void buildShell();
+    void tabSwitch(int index);
+    void openAddCategory();
+    void openAddMessage();
+    void openEditor();
     void onStartUpClicked(bool checked);
     void onHelpClicked();
     void onAboutClicked();
@@ -72,19 +87,23 @@ private:
     const AppContext &m_context;
     std::function<bool()> m_trayAvailable;
     std::function<void()> m_exit;
-    std::unique_ptr<FolderKindSource> m_kinds;
     OrlaFrames *OrlaFrames1;
     OrlaFrames *OrlaFrames2;
+    QTabBar *TabStrip1;
+    std::array<OrlaFrames *, 3> OptionsFrames;
+    std::array<KindPanel *, 3> m_panels;
+    QLabel *lblCat;
     TaviButton *cmdStart;
     TaviButton *cmdStop;
+    TaviButton *tavibutton9;
     TaviButton *cmdHelp = nullptr;
     TaviButton *cmdAbout = nullptr;
     TaviButton *cmeExit = nullptr;
+    SettingsPanel *m_settings;
+    FlashHost *m_flash;
+    DisplayCycle *m_cycle;
     TrayIcon *TrayIcon1 = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuShow = nullptr;
     QAction *mnuExit = nullptr;
-    SettingsPanel *m_settings;
-    FlashHost *m_flash;
-    DisplayCycle *m_cycle;
 };

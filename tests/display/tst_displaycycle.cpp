@@ -1,5 +1,5 @@
+#include "diskkindsource.h"
 #include "display/displaycycle.h"
-#include "display/folderkindsource.h"
 #include "display/messageshower.h"
 #include "fakedisplaysettings.h"
 #include "fixtures.h"
@@ -38,7 +38,7 @@ private slots:
         m_shower = RecordingShower();
         m_settings = FakeDisplaySettings();
         m_context = AppContext{m_dir->path(), m_dir->path(), QString(), QString(), &m_prompter, 10};
-        m_source = std::make_unique<FolderKindSource>(m_dir->path());
+        m_source = std::make_unique<DiskKindSource>(m_dir->path());
         m_cycle = std::make_unique<DisplayCycle>(m_context, *m_source, m_settings, m_shower);
     }
 
@@ -242,7 +242,7 @@ private:
     RecordingShower m_shower;
     FakeDisplaySettings m_settings;
     AppContext m_context;
-    std::unique_ptr<FolderKindSource> m_source;
+    std::unique_ptr<DiskKindSource> m_source;
     std::unique_ptr<DisplayCycle> m_cycle;
 };
 
