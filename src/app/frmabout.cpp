@@ -4,8 +4,7 @@
 #include "controls/orlaframesinstances.h"
 #include "controls/programicon.h"
 #include "controls/tavibutton.h"
-#include "controls/tavibuttonfactory.h"
-#include "controls/tavibuttonicons.h"
+#include "library/commandbutton.h"
 #include "platform/failure.h"
 #include "platform/twips.h"
 
@@ -110,9 +109,8 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
     }
     setLinkColors(LinkBlue, LinkBlue);
 
-    TaviButton *cmdOk = makeCommandButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"),
-                                          commandIcon(CommandIcon::Ok), 1);
-    cmdOk->setGeometry(twipsRect(3600, 2415, 1215, 495));
+    TaviButton *cmdOk = placeCommandButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"),
+                                           CommandIcon::Ok, 1, twipsRect(3600, 2415, 1215, 495));
     connect(cmdOk, &TaviButton::Click, this, &QDialog::accept);
 }
 

@@ -4,12 +4,11 @@
 #include "controls/orlaframesinstances.h"
 #include "controls/programicon.h"
 #include "controls/tavibutton.h"
-#include "controls/tavibuttonfactory.h"
-#include "controls/tavibuttonicons.h"
 #include "controls/trayicon.h"
 #include "display/displaycycle.h"
 #include "display/flashhost.h"
 #include "frmabout.h"
+#include "library/commandbutton.h"
 #include "library/frmaddcat.h"
 #include "library/frmaddtext.h"
 #include "library/frmedittext.h"
@@ -39,9 +38,7 @@ constexpr int PanelAwayLeft = -20000;
 TaviButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                        CommandIcon icon, QRect place)
 {
-    TaviButton *button = makeCommandButton(parent, name, caption, commandIcon(icon), 0);
-    button->setGeometry(place);
-    return button;
+    return placeCommandButton(parent, name, caption, icon, 0, place);
 }
 
 } // namespace

@@ -1,14 +1,13 @@
 #include "commandbutton.h"
 
-#include <QPushButton>
+#include "controls/tavibutton.h"
+#include "controls/tavibuttonfactory.h"
 
-QPushButton *makeCommandButton(QWidget *parent, const QString &objectName, const QString &caption,
-                               QRect place)
+TaviButton *placeCommandButton(QWidget *parent, const QString &objectName, const QString &caption,
+                               CommandIcon icon, int pictureAlign, QRect place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
+    TaviButton *button =
+        makeCommandButton(parent, objectName, caption, commandIcon(icon), pictureAlign);
     button->setGeometry(place);
-    // Return in a dialog's text box presses nothing; a button is pressed by a click or Space.
-    button->setAutoDefault(false);
     return button;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "controls/tavibuttonicons.h"
+
 #include <QRect>
 #include <QString>
 
-class QPushButton;
+class TaviButton;
 class QWidget;
 
-// Every command button of the program is made here, so its control type is chosen in one place.
-// The rest of the program uses a button only through clicked, setEnabled and isEnabled.
-QPushButton *makeCommandButton(QWidget *parent, const QString &objectName, const QString &caption,
-                               QRect place);
+// A command button of the program's windows, at its place: the button control in style 4 with a
+// 16 by 16 picture at the left edge (pictureAlign 0, the main window) or left of the caption (1,
+// the dialogs).
+TaviButton *placeCommandButton(QWidget *parent, const QString &objectName, const QString &caption,
+                               CommandIcon icon, int pictureAlign, QRect place);

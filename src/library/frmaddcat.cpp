@@ -1,5 +1,6 @@
 #include "frmaddcat.h"
 
+#include "controls/tavibutton.h"
 #include "library/commandbutton.h"
 #include "library/kindpanel.h"
 #include "library/typedtext.h"
@@ -8,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 FrmAddCat::FrmAddCat(Prompter &prompter, KindPanel &panel, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -40,17 +40,18 @@ FrmAddCat::FrmAddCat(Prompter &prompter, KindPanel &panel, QWidget *parent)
     txtNewDir = new QLineEdit(this);
     txtNewDir->setObjectName(QStringLiteral("txtNewDir"));
     txtNewDir->setGeometry(twipsRect(120, 840, 5295, 495));
-    cmdCancel = makeCommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("   Cancel   "),
-                                  twipsRect(2520, 1560, 1335, 495));
-    cmdNewDir = makeCommandButton(this, QStringLiteral("cmdNewDir"), QStringLiteral("   Add   "),
-                                  twipsRect(4080, 1560, 1335, 495));
+    cmdCancel =
+        placeCommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("   Cancel   "),
+                           CommandIcon::Cancel, 1, twipsRect(2520, 1560, 1335, 495));
+    cmdNewDir = placeCommandButton(this, QStringLiteral("cmdNewDir"), QStringLiteral("   Add   "),
+                                   CommandIcon::Add, 1, twipsRect(4080, 1560, 1335, 495));
     setTabOrder(txtNewDir, cmdNewDir);
     setTabOrder(cmdNewDir, cmdCancel);
     txtNewDir->setFocus();
 
     // Escape closes the dialog as Cancel does (QDialog's own handling of the key).
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdNewDir, &QPushButton::clicked, this, &FrmAddCat::cmdNewDirClick);
+    connect(cmdCancel, &TaviButton::Click, this, &QDialog::reject);
+    connect(cmdNewDir, &TaviButton::Click, this, &FrmAddCat::cmdNewDirClick);
 }
 
 void FrmAddCat::cmdNewDirClick()

@@ -5,7 +5,7 @@
 class KindPanel;
 class Prompter;
 class QLineEdit;
-class QPushButton;
+class TaviButton;
 
 // The "Add category" dialog: a name for a new category of the panel's kind.
 class FrmAddCat final : public QDialog
@@ -21,6 +21,6 @@ private:
     Prompter &m_prompter;
     KindPanel &m_panel;
     QLineEdit *txtNewDir;
-    QPushButton *cmdCancel;
-    QPushButton *cmdNewDir;
+    TaviButton *cmdCancel;
+    TaviButton *cmdNewDir;
 };

@@ -1,5 +1,6 @@
 #include "frmaddtext.h"
 
+#include "controls/tavibutton.h"
 #include "library/commandbutton.h"
 #include "library/kindpanel.h"
 #include "library/typedtext.h"
@@ -8,7 +9,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 FrmAddText::FrmAddText(Prompter &prompter, KindPanel &panel, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -39,17 +39,18 @@ FrmAddText::FrmAddText(Prompter &prompter, KindPanel &panel, QWidget *parent)
     txtNewDir->setGeometry(twipsRect(120, 840, 5295, 1215));
     txtNewDir->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNewDir->setTabChangesFocus(true);
-    cmdCancel = makeCommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("   Cancel   "),
-                                  twipsRect(2520, 2280, 1335, 495));
-    cmdNewDir = makeCommandButton(this, QStringLiteral("cmdNewDir"), QStringLiteral("   Add   "),
-                                  twipsRect(4080, 2280, 1335, 495));
+    cmdCancel =
+        placeCommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("   Cancel   "),
+                           CommandIcon::Cancel, 1, twipsRect(2520, 2280, 1335, 495));
+    cmdNewDir = placeCommandButton(this, QStringLiteral("cmdNewDir"), QStringLiteral("   Add   "),
+                                   CommandIcon::Add, 1, twipsRect(4080, 2280, 1335, 495));
     setTabOrder(txtNewDir, cmdNewDir);
     setTabOrder(cmdNewDir, cmdCancel);
     txtNewDir->setFocus();
 
     // Escape closes the dialog as Cancel does (QDialog's own handling of the key).
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdNewDir, &QPushButton::clicked, this, &FrmAddText::cmdNewDirClick);
+    connect(cmdCancel, &TaviButton::Click, this, &QDialog::reject);
+    connect(cmdNewDir, &TaviButton::Click, this, &FrmAddText::cmdNewDirClick);
 }
 
 void FrmAddText::cmdNewDirClick()

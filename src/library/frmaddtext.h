@@ -5,7 +5,7 @@
 class KindPanel;
 class Prompter;
 class QPlainTextEdit;
-class QPushButton;
+class TaviButton;
 
 // The "Add a message" dialog: a new message for the selected category of the panel's kind.
 class FrmAddText final : public QDialog
@@ -21,6 +21,6 @@ private:
     Prompter &m_prompter;
     KindPanel &m_panel;
     QPlainTextEdit *txtNewDir;
-    QPushButton *cmdCancel;
-    QPushButton *cmdNewDir;
+    TaviButton *cmdCancel;
+    TaviButton *cmdNewDir;
 };

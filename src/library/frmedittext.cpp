@@ -1,5 +1,6 @@
 #include "frmedittext.h"
 
+#include "controls/tavibutton.h"
 #include "library/commandbutton.h"
 #include "library/libraryfiles.h"
 #include "library/libraryfolders.h"
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace {
@@ -70,11 +70,11 @@ FrmEditText::FrmEditText(const AppContext &context, std::function<void()> refres
     txtEdit->setGeometry(twipsRect(120, 3240, 7935, 735));
     txtEdit->setTabChangesFocus(true);
     txtEdit->setEnabled(false);
-    cmdEdit = makeCommandButton(this, QStringLiteral("cmdEdit"), QStringLiteral("   Save     "),
-                                twipsRect(8160, 3240, 1335, 735));
+    cmdEdit = placeCommandButton(this, QStringLiteral("cmdEdit"), QStringLiteral("   Save     "),
+                                 CommandIcon::Save, 1, twipsRect(8160, 3240, 1335, 735));
     cmdEdit->setEnabled(false);
-    cmdClose = makeCommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("  Cancel   "),
-                                 twipsRect(8160, 4200, 1335, 495));
+    cmdClose = placeCommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("  Cancel   "),
+                                  CommandIcon::Cancel, 1, twipsRect(8160, 4200, 1335, 495));
     // The note line at the bottom, framed.
     auto *noteFrame = new QFrame(this);
     noteFrame->setFrameShape(QFrame::Box);
@@ -110,8 +110,8 @@ FrmEditText::FrmEditText(const AppContext &context, std::function<void()> refres
             lstTitleClick();
     });
     connect(txtEdit, &QPlainTextEdit::textChanged, this, &FrmEditText::txtEditChange);
-    connect(cmdEdit, &QPushButton::clicked, this, &FrmEditText::cmdEditClick);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdEdit, &TaviButton::Click, this, &FrmEditText::cmdEditClick);
+    connect(cmdClose, &TaviButton::Click, this, &QDialog::reject);
     connect(mnuEditDel, &QAction::triggered, this, &FrmEditText::mnuEditDelClick);
 
     // Every opening starts on the first kind with its first category.

@@ -12,7 +12,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
+class TaviButton;
 
 // The message editor: any message of any category of any kind, changed or deleted in place.
 // Every save and delete rewrites the category's message file at once and then calls the
@@ -47,8 +47,8 @@ private:
     QListWidget *lstCat;
     QListWidget *lstTitle;
     QPlainTextEdit *txtEdit;
-    QPushButton *cmdEdit;
-    QPushButton *cmdClose;
+    TaviButton *cmdEdit;
+    TaviButton *cmdClose;
     QLabel *lblDir;
     QMenu *mnuEdit;
 };

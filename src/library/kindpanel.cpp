@@ -1,5 +1,6 @@
 #include "kindpanel.h"
 
+#include "controls/tavibutton.h"
 #include "library/commandbutton.h"
 #include "library/libraryfolders.h"
 #include "library/librarypaths.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <array>
@@ -85,14 +85,14 @@ KindPanel::KindPanel(const AppContext &context, MessageKind kind, QWidget *paren
     addLabel(this, QStringLiteral("Messages:"), twipsRect(3360, 240, 2295, 255));
     m_categories = makeList(this, text(names.categoryList), twipsRect(120, 480, 2775, 2985));
     m_messages = makeList(this, text(names.messageList), twipsRect(3360, 480, 2775, 2985));
-    m_delCat = makeCommandButton(this, text(names.deleteCategory), QStringLiteral("Delete"),
-                                 twipsRect(120, 3660, 975, 375));
-    m_addCat = makeCommandButton(this, text(names.addCategory), QStringLiteral("Add"),
-                                 twipsRect(1920, 3660, 975, 375));
-    m_delText = makeCommandButton(this, text(names.deleteMessage), QStringLiteral("Delete"),
-                                  twipsRect(3360, 3660, 975, 375));
-    m_addText = makeCommandButton(this, text(names.addMessage), QStringLiteral("Add"),
-                                  twipsRect(5160, 3660, 975, 375));
+    m_delCat = placeCommandButton(this, text(names.deleteCategory), QStringLiteral("Delete"),
+                                  CommandIcon::Delete, 0, twipsRect(120, 3660, 975, 375));
+    m_addCat = placeCommandButton(this, text(names.addCategory), QStringLiteral("Add"),
+                                  CommandIcon::Add, 0, twipsRect(1920, 3660, 975, 375));
+    m_delText = placeCommandButton(this, text(names.deleteMessage), QStringLiteral("Delete"),
+                                   CommandIcon::Delete, 0, twipsRect(3360, 3660, 975, 375));
+    m_addText = placeCommandButton(this, text(names.addMessage), QStringLiteral("Add"),
+                                   CommandIcon::Add, 0, twipsRect(5160, 3660, 975, 375));
     noCategorySelected();
 
     connect(m_categories, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -109,13 +109,13 @@ KindPanel::KindPanel(const AppContext &context, MessageKind kind, QWidget *paren
         if (row >= 0)
             messageClick();
     });
-    connect(m_addCat, &QPushButton::clicked, this, &KindPanel::addCategoryRequested);
-    connect(m_addText, &QPushButton::clicked, this, [this] {
+    connect(m_addCat, &TaviButton::Click, this, &KindPanel::addCategoryRequested);
+    connect(m_addText, &TaviButton::Click, this, [this] {
         if (!selectedCategory().isEmpty())
             emit addMessageRequested();
     });
-    connect(m_delCat, &QPushButton::clicked, this, &KindPanel::deleteCategory);
-    connect(m_delText, &QPushButton::clicked, this, &KindPanel::deleteMessage);
+    connect(m_delCat, &TaviButton::Click, this, &KindPanel::deleteCategory);
+    connect(m_delText, &TaviButton::Click, this, &KindPanel::deleteMessage);
 }
 
 QString KindPanel::kindFolder() const

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QListWidget;
-class QPushButton;
+class TaviButton;
 
 // The panel of one kind of message on the main window: the categories of the kind with their
 // ticks, the messages of the selected category, and the Add and Delete buttons of both lists.
@@ -65,8 +65,8 @@ private:
     bool m_filling = false;
     QListWidget *m_categories;
     QListWidget *m_messages;
-    QPushButton *m_delCat;
-    QPushButton *m_addCat;
-    QPushButton *m_delText;
-    QPushButton *m_addText;
+    TaviButton *m_delCat;
+    TaviButton *m_addCat;
+    TaviButton *m_delText;
+    TaviButton *m_addText;
 };

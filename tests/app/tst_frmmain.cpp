@@ -3,6 +3,7 @@
 #include "library/kindpanel.h"
 #include "recordingprompter.h"
 
+#include "controls/tavibutton.h"
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,8 +84,8 @@ private slots:
         QVERIFY(frame(1)->isHidden());
         QVERIFY(frame(2)->isHidden());
         QVERIFY(frame(1)->x() < 0);
-        auto *edit = m_window->findChild<QPushButton *>("tavibutton9");
-        QCOMPARE(edit->text(), QStringLiteral("Edit"));
+        auto *edit = m_window->findChild<TaviButton *>("tavibutton9");
+        QCOMPARE(edit->Caption(), QStringLiteral("Edit"));
         QCOMPARE(edit->parentWidget()->objectName(), QStringLiteral("OrlaFrames1"));
         QCOMPARE(edit->geometry(), QRect(16, 120, 102, 33));
     }
@@ -122,9 +122,9 @@ private slots:
             QVERIFY(dialog);
             dialogName = dialog->objectName();
             dialog->findChild<QLineEdit *>("txtNewDir")->setText("New one");
-            dialog->findChild<QPushButton *>("cmdNewDir")->click();
+            QTest::mouseClick(dialog->findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
         });
-        m_window->findChild<QPushButton *>("cmdAddCatSuccess")->click();
+        QTest::mouseClick(m_window->findChild<TaviButton *>("cmdAddCatSuccess"), Qt::LeftButton);
         QCOMPARE(dialogName, QStringLiteral("frmAddCat"));
         QVERIFY(QFileInfo(docs() + "/Sunveil/success/New-one").isDir());
         QCOMPARE(list("lstDirSuccess")->currentItem()->text(), QStringLiteral("New-one"));
@@ -133,9 +133,9 @@ private slots:
             QWidget *dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
             dialog->findChild<QPlainTextEdit *>("txtNewDir")->setPlainText("Hello");
-            dialog->findChild<QPushButton *>("cmdNewDir")->click();
+            QTest::mouseClick(dialog->findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
         });
-        m_window->findChild<QPushButton *>("cmdAddTextSuccess")->click();
+        QTest::mouseClick(m_window->findChild<TaviButton *>("cmdAddTextSuccess"), Qt::LeftButton);
         QCOMPARE(readBytes(docs() + "/Sunveil/success/New-one/text.txt"),
                  QByteArray("Hello\r\n\r\n"));
     }
@@ -152,10 +152,10 @@ private slots:
             auto *titles = editor->findChild<QListWidget *>("lstTitle");
             titles->setCurrentRow(0);
             editor->findChild<QPlainTextEdit *>("txtEdit")->setPlainText("H0");
-            editor->findChild<QPushButton *>("cmdEdit")->click();
-            editor->findChild<QPushButton *>("cmdClose")->click();
+            QTest::mouseClick(editor->findChild<TaviButton *>("cmdEdit"), Qt::LeftButton);
+            QTest::mouseClick(editor->findChild<TaviButton *>("cmdClose"), Qt::LeftButton);
         });
-        m_window->findChild<QPushButton *>("tavibutton9")->click();
+        QTest::mouseClick(m_window->findChild<TaviButton *>("tavibutton9"), Qt::LeftButton);
         QCOMPARE(dialogName, QStringLiteral("frmEditText"));
         QCOMPARE(texts(list("lstName")), QStringList({"H0", "H2"}));
     }

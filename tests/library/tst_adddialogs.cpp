@@ -5,13 +5,13 @@
 #include "library/librarypaths.h"
 #include "recordingprompter.h"
 
+#include "controls/tavibutton.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,8 +76,9 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add category"));
         QVERIFY(dialog.isModal());
         QCOMPARE(dialog.size(), QSize(369, 145));
-        QCOMPARE(dialog.findChild<QPushButton *>("cmdNewDir")->text(), QStringLiteral("   Add   "));
-        QCOMPARE(dialog.findChild<QPushButton *>("cmdCancel")->text(),
+        QCOMPARE(dialog.findChild<TaviButton *>("cmdNewDir")->Caption(),
+                 QStringLiteral("   Add   "));
+        QCOMPARE(dialog.findChild<TaviButton *>("cmdCancel")->Caption(),
                  QStringLiteral("   Cancel   "));
         QCOMPARE(tabOrder(dialog), QStringList({"txtNewDir", "cmdNewDir", "cmdCancel"}));
     }
@@ -106,7 +107,7 @@ private slots:
         FrmAddCat dialog(m_prompter, *m_panel);
         dialog.show();
         dialog.findChild<QLineEdit *>("txtNewDir")->setText(typed);
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
 
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
@@ -130,7 +131,7 @@ private slots:
         FrmAddCat dialog(m_prompter, *m_panel);
         dialog.show();
         dialog.findChild<QLineEdit *>("txtNewDir")->setText("First");
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
         QVERIFY(QFileInfo(documents + "/Sunveil/success/First").isDir());
         QCOMPARE(m_panel->selectedCategory(), QStringLiteral("First"));
     }
@@ -143,7 +144,7 @@ private slots:
         dialog.show();
         auto *text = dialog.findChild<QLineEdit *>("txtNewDir");
         text->setText("my  goals");
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
 
         QCOMPARE(m_prompter.messages,
                  QList<Prompter::Message>{warning("my  goals category already exists.\r\n"
@@ -175,7 +176,7 @@ private slots:
         FrmAddCat dialog(m_prompter, *m_panel);
         dialog.show();
         dialog.findChild<QLineEdit *>("txtNewDir")->setText(typed);
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
 
         QCOMPARE(m_prompter.messages, QList<Prompter::Message>{ImpossibleName});
         QVERIFY(dialog.isVisible());
@@ -187,7 +188,7 @@ private slots:
     {
         FrmAddCat dialog(m_prompter, *m_panel);
         dialog.show();
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
         QCOMPARE(m_prompter.messages,
                  QList<Prompter::Message>{warning("Please Enter a title for Categories.")});
         QVERIFY(dialog.isVisible());
@@ -199,7 +200,7 @@ private slots:
         FrmAddCat cancelled(m_prompter, *m_panel);
         cancelled.show();
         cancelled.findChild<QLineEdit *>("txtNewDir")->setText("New");
-        cancelled.findChild<QPushButton *>("cmdCancel")->click();
+        QTest::mouseClick(cancelled.findChild<TaviButton *>("cmdCancel"), Qt::LeftButton);
         QVERIFY(!cancelled.isVisible());
 
         FrmAddText escaped(m_prompter, *m_panel);
@@ -257,7 +258,7 @@ private slots:
         dialog.show();
         auto *text = dialog.findChild<QPlainTextEdit *>("txtNewDir");
         text->setPlainText(typed);
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
 
         QVERIFY(!dialog.isVisible());
         QCOMPARE(text->toPlainText(), QString());
@@ -275,7 +276,7 @@ private slots:
         m_panel->CheckedList();
         FrmAddText dialog(m_prompter, *m_panel);
         dialog.show();
-        dialog.findChild<QPushButton *>("cmdNewDir")->click();
+        QTest::mouseClick(dialog.findChild<TaviButton *>("cmdNewDir"), Qt::LeftButton);
         QCOMPARE(m_prompter.messages, QList<Prompter::Message>{warning("Please Enter a Message.")});
         QVERIFY(dialog.isVisible());
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("A\r\n"));
@@ -295,9 +296,9 @@ private:
     QString docs() const { return m_context.documentsFolder; }
     QString kindFolder() const { return LibraryPaths::kindFolder(docs(), MessageKind::Successful); }
     QString tickFile() const { return LibraryPaths::tickFile(docs(), MessageKind::Successful); }
-    QPushButton *button(const char *name) const
+    TaviButton *button(const char *name) const
     {
-        return m_panel->findChild<QPushButton *>(QString::fromLatin1(name));
+        return m_panel->findChild<TaviButton *>(QString::fromLatin1(name));
     }
     static QStringList treeBelow(const QString &path)
     {

@@ -4,13 +4,13 @@
 #include "library/libraryfiles.h"
 #include "recordingprompter.h"
 
+#include "controls/tavibutton.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(save()->isEnabled());
 
         edit()->setPlainText("Bz");
-        save()->click();
+        QTest::mouseClick(save(), Qt::LeftButton);
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\nBz\r\nA\r\n\r\n"));
         QCOMPARE(texts(titles()), QStringList({"A", "Bz", "C"}));
         QCOMPARE(m_main->messages(), QStringList({"A", "Bz", "C"}));
@@ -83,7 +83,7 @@ private slots:
         open();
         titles()->setCurrentRow(0);
         edit()->setPlainText("one\r\ntwo\nthree");
-        save()->click();
+        QTest::mouseClick(save(), Qt::LeftButton);
         QCOMPARE(edit()->toPlainText(), QStringLiteral("one two three"));
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\nB\r\none two three\r\n\r\n"));
     }
@@ -93,7 +93,7 @@ private slots:
         open();
         titles()->setCurrentRow(1);
         edit()->clear();
-        save()->click();
+        QTest::mouseClick(save(), Qt::LeftButton);
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\n\r\nA\r\n\r\n"));
         QCOMPARE(LibraryFiles::ReadLibraryLines(m_work + "/text.txt"), QStringList({"C", "A"}));
         QCOMPARE(m_main->messages(), QStringList({"A", "C"}));
@@ -104,7 +104,7 @@ private slots:
         open();
         titles()->setCurrentRow(1);
         edit()->setPlainText("changed");
-        m_editor->findChild<QPushButton *>("cmdClose")->click();
+        QTest::mouseClick(m_editor->findChild<TaviButton *>("cmdClose"), Qt::LeftButton);
         QVERIFY(!m_editor->isVisible());
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("A\r\nB\r\nC\r\n"));
         QCOMPARE(m_refreshes, 0);
@@ -174,7 +174,7 @@ private slots:
         // Saving with no category chosen writes nothing anywhere.
         kinds()->setCurrentIndex(2);
         edit()->setPlainText("stray");
-        save()->click();
+        QTest::mouseClick(save(), Qt::LeftButton);
         QVERIFY(!QFileInfo::exists(m_dir->filePath("Sunveil/advice")));
     }
 
@@ -183,7 +183,7 @@ private slots:
         writeBytes(m_work + "/text.txt", "A\r\n\r\nB\r\nC\r\n");
         open();
         edit()->setPlainText("new");
-        save()->click();
+        QTest::mouseClick(save(), Qt::LeftButton);
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\nB\r\nA\r\n\r\n"));
     }
 
@@ -216,7 +216,7 @@ private:
     QListWidget *categoriesList() const { return m_editor->findChild<QListWidget *>("lstCat"); }
     QListWidget *titles() const { return m_editor->findChild<QListWidget *>("lstTitle"); }
     QPlainTextEdit *edit() const { return m_editor->findChild<QPlainTextEdit *>("txtEdit"); }
-    QPushButton *save() const { return m_editor->findChild<QPushButton *>("cmdEdit"); }
+    TaviButton *save() const { return m_editor->findChild<TaviButton *>("cmdEdit"); }
     static QStringList texts(const QListWidget *list)
     {
         QStringList result;

@@ -3,10 +3,10 @@
 #include "library/librarypaths.h"
 #include "recordingprompter.h"
 
+#include "controls/tavibutton.h"
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -151,7 +151,7 @@ private slots:
         m_panel->Getdir();
         m_panel->CheckedList();
         m_prompter.answers = {Prompter::Answer::No};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QCOMPARE(m_prompter.messages.size(), 1);
         QCOMPARE(m_prompter.messages.first(),
                  (Prompter::Message{Prompter::Icon::Question, "Delete",
@@ -171,7 +171,7 @@ private slots:
         m_panel->CheckedList();
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QVERIFY(!QFileInfo::exists(apple));
         QCOMPARE(names(), QStringList({"health", "Work"}));
         QCOMPARE(tickedNames(), QStringList{"Work"});
@@ -191,7 +191,7 @@ private slots:
         m_panel->CheckedList();
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QVERIFY(!QFile::exists(apple + "/text.txt"));
         QVERIFY(!QFile::exists(apple + "/other.txt"));
         QVERIFY(QFile::exists(apple + "/.keep"));
@@ -209,7 +209,7 @@ private slots:
         m_panel->CheckedList();
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QCOMPARE(names(), QStringList{"Work"});
         QCOMPARE(readBytes(tickFile()), QByteArray("\r\napple\r\n"));
     }
@@ -222,7 +222,7 @@ private slots:
         m_panel->CheckedList();
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QCOMPARE(categories()->count(), 0);
         QCOMPARE(m_panel->messages(), QStringList());
         QCOMPARE(m_prompter.messages.size(), 1); // the question only
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(m_panel->messages(), QStringList{"Keep"});
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("cmdDelCat")->click();
+        QTest::mouseClick(button("cmdDelCat"), Qt::LeftButton);
         QCOMPARE(categories()->count(), 0);
         QVERIFY(!QFileInfo(kindFolder() + "Linked").isSymLink());
         QCOMPARE(readBytes(outside.filePath("text.txt")), QByteArray("Keep\r\n"));
@@ -256,7 +256,7 @@ private slots:
         messages()->setCurrentRow(1);
 
         m_prompter.answers = {Prompter::Answer::No};
-        button("CmdDelText")->click();
+        QTest::mouseClick(button("CmdDelText"), Qt::LeftButton);
         QCOMPARE(m_prompter.messages.last(),
                  (Prompter::Message{Prompter::Icon::Question, "Delete",
                                     "Do you want to delete this message?", Prompter::Buttons::YesNo,
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("C\r\nA\r\n\r\nB\r\n"));
 
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("CmdDelText")->click();
+        QTest::mouseClick(button("CmdDelText"), Qt::LeftButton);
         QCOMPARE(m_panel->messages(), QStringList({"A", "C"}));
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("A\r\nC\r\n\r\n"));
         QCOMPARE(messages()->currentRow(), -1);
@@ -274,7 +274,7 @@ private slots:
         // Pressed again at once: asked again, and the same messages are written.
         writeBytes(work + "/text.txt", "scratch\r\n");
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("CmdDelText")->click();
+        QTest::mouseClick(button("CmdDelText"), Qt::LeftButton);
         QCOMPARE(m_prompter.messages.size(), 3);
         QCOMPARE(m_panel->messages(), QStringList({"A", "C"}));
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("A\r\nC\r\n\r\n"));
@@ -287,7 +287,7 @@ private slots:
         m_panel->CheckedList();
         messages()->setCurrentRow(0);
         m_prompter.answers = {Prompter::Answer::Yes};
-        button("CmdDelText")->click();
+        QTest::mouseClick(button("CmdDelText"), Qt::LeftButton);
         QCOMPARE(m_panel->messages(), QStringList());
         QCOMPARE(readBytes(work + "/text.txt"), QByteArray("\r\n"));
     }
@@ -310,9 +310,9 @@ private:
     QString tickFile() const { return LibraryPaths::tickFile(docs(), MessageKind::Emphasis); }
     QListWidget *categories() const { return m_panel->findChild<QListWidget *>("lstDir"); }
     QListWidget *messages() const { return m_panel->findChild<QListWidget *>("lstName"); }
-    QPushButton *button(const char *name) const
+    TaviButton *button(const char *name) const
     {
-        return m_panel->findChild<QPushButton *>(QString::fromLatin1(name));
+        return m_panel->findChild<TaviButton *>(QString::fromLatin1(name));
     }
     QStringList names() const
     {
