@@ -2,7 +2,7 @@
 
 #include "helpbrowser.h"
 #include "helpfolder.h"
-#include "helpicon.h"
+#include "controls/programicon.h"
 #include "helptabs.h"
 #include "tabbox.h"
 
@@ -30,7 +30,7 @@ frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(sunveilIcon());
+    setWindowIcon(programIcon());
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);

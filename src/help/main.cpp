@@ -1,5 +1,6 @@
 #include "frmhelp.h"
 #include "helpfolder.h"
+#include "platform/windowsfonts.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sunveil Help"));
+    loadTahoma();
     frmHelp window(helpProgramFolder(QApplication::applicationDirPath()));
     window.show();
     return app.exec();
