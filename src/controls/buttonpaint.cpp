@@ -45,8 +45,8 @@ constexpr std::array<SystemRole, SystemColorCount> SystemRoles = {{
     {QPalette::Active, QPalette::WindowText},      // 7 menu text
     {QPalette::Active, QPalette::Text},            // 8 window text
     {QPalette::Active, QPalette::HighlightedText}, // 9 caption text
-    {QPalette::Active, QPalette::Window},          // 10 active border
-    {QPalette::Inactive, QPalette::Window},        // 11 inactive border
+    {QPalette::Active, QPalette::Mid},             // 10 active border: the frames' outline
+    {QPalette::Inactive, QPalette::Midlight},      // 11 inactive border
     {QPalette::Active, QPalette::Mid},             // 12 application workspace
     {QPalette::Active, QPalette::Highlight},       // 13 highlight
     {QPalette::Active, QPalette::HighlightedText}, // 14 highlight text
