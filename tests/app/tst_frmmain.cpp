@@ -54,7 +54,7 @@ private slots:
     {
         m_window->startUp();
         QCOMPARE(list("lstDir")->currentItem()->text(), QStringLiteral("health"));
-        QCOMPARE(texts(list("lstName")), QStringList({"H1", "H2"}));
+        QCOMPARE(Fixtures::listTexts(list("lstName")), QStringList({"H1", "H2"}));
         QCOMPARE(list("lstDirSuccess")->currentItem()->text(), QStringLiteral("alpha"));
         QCOMPARE(list("lstDirAdvice")->count(), 0);
         QCOMPARE(ticked(MessageKind::Successful), QStringList{"Beta"});
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(frame(0)->pos(), QPoint(-1333, 32));
         QVERIFY(frame(2)->isHidden());
         QCOMPARE(list("lstDirSuccess")->currentRow(), 0);
-        QCOMPARE(texts(list("lstNameSuccess")), QStringList{"A1"});
+        QCOMPARE(Fixtures::listTexts(list("lstNameSuccess")), QStringList{"A1"});
         QCOMPARE(&m_window->currentPanel(), &m_window->panel(MessageKind::Successful));
 
         tabs()->setCurrentIndex(2); // a kind without categories
@@ -157,7 +157,7 @@ private slots:
         });
         QTest::mouseClick(m_window->findChild<TaviButton *>("tavibutton9"), Qt::LeftButton);
         QCOMPARE(dialogName, QStringLiteral("frmEditText"));
-        QCOMPARE(texts(list("lstName")), QStringList({"H0", "H2"}));
+        QCOMPARE(Fixtures::listTexts(list("lstName")), QStringList({"H0", "H2"}));
     }
 
 private:
@@ -183,13 +183,6 @@ private:
                 names.append(entry.name);
         }
         return names;
-    }
-    static QStringList texts(const QListWidget *list)
-    {
-        QStringList result;
-        for (int row = 0; row < list->count(); ++row)
-            result.append(list->item(row)->text());
-        return result;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

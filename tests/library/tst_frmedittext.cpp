@@ -54,9 +54,9 @@ private slots:
         QCOMPARE(kinds()->count(), 3);
         QCOMPARE(kinds()->itemText(1), QStringLiteral("Successful messages"));
         QCOMPARE(kinds()->currentIndex(), 0);
-        QCOMPARE(texts(categoriesList()), QStringList({"Work", "Zeta"}));
+        QCOMPARE(Fixtures::listTexts(categoriesList()), QStringList({"Work", "Zeta"}));
         QCOMPARE(categoriesList()->currentRow(), 0);
-        QCOMPARE(texts(titles()), QStringList({"A", "B", "C"}));
+        QCOMPARE(Fixtures::listTexts(titles()), QStringList({"A", "B", "C"}));
         QVERIFY(!edit()->isEnabled());
         QVERIFY(!save()->isEnabled());
         QCOMPARE(m_prompter.messages.size(), 0);
@@ -73,7 +73,7 @@ private slots:
         edit()->setPlainText("Bz");
         QTest::mouseClick(save(), Qt::LeftButton);
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\nBz\r\nA\r\n\r\n"));
-        QCOMPARE(texts(titles()), QStringList({"A", "Bz", "C"}));
+        QCOMPARE(Fixtures::listTexts(titles()), QStringList({"A", "Bz", "C"}));
         QCOMPARE(m_main->messages(), QStringList({"A", "Bz", "C"}));
         QCOMPARE(m_refreshes, 1);
     }
@@ -134,11 +134,11 @@ private slots:
                                          Prompter::Answer::No,
                                          true};
         QCOMPARE(m_prompter.messages, QList<Prompter::Message>{question});
-        QCOMPARE(texts(titles()), QStringList({"A", "B", "C"}));
+        QCOMPARE(Fixtures::listTexts(titles()), QStringList({"A", "B", "C"}));
 
         m_prompter.answers = {Prompter::Answer::Yes};
         del->trigger();
-        QCOMPARE(texts(titles()), QStringList({"A", "C"}));
+        QCOMPARE(Fixtures::listTexts(titles()), QStringList({"A", "C"}));
         QCOMPARE(readBytes(m_work + "/text.txt"), QByteArray("C\r\nA\r\n\r\n"));
         QCOMPARE(edit()->toPlainText(), QStringLiteral("B"));
         QCOMPARE(m_main->messages(), QStringList({"A", "C"}));
@@ -165,10 +165,10 @@ private slots:
         QCOMPARE(titles()->count(), 0);
 
         kinds()->setCurrentIndex(1);
-        QCOMPARE(texts(categoriesList()), QStringList({"health", "Work"}));
+        QCOMPARE(Fixtures::listTexts(categoriesList()), QStringList({"health", "Work"}));
         QCOMPARE(titles()->count(), 0); // health has no text.txt
         categoriesList()->setCurrentRow(1);
-        QCOMPARE(texts(titles()), QStringList{"S1"});
+        QCOMPARE(Fixtures::listTexts(titles()), QStringList{"S1"});
         QCOMPARE(m_prompter.messages.size(), 0);
 
         // Saving with no category chosen writes nothing anywhere.
@@ -217,13 +217,6 @@ private:
     QListWidget *titles() const { return m_editor->findChild<QListWidget *>("lstTitle"); }
     QPlainTextEdit *edit() const { return m_editor->findChild<QPlainTextEdit *>("txtEdit"); }
     TaviButton *save() const { return m_editor->findChild<TaviButton *>("cmdEdit"); }
-    static QStringList texts(const QListWidget *list)
-    {
-        QStringList result;
-        for (int row = 0; row < list->count(); ++row)
-            result.append(list->item(row)->text());
-        return result;
-    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     RecordingPrompter m_prompter;

@@ -3,9 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QTest>
 
 namespace Fixtures {
+
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        result.append(list->item(row)->text());
+    return result;
+}
 
 QByteArray readBytes(const QString &path)
 {

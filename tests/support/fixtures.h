@@ -5,7 +5,12 @@
 #include <QStringList>
 
 // Small library trees and file bytes for tests.
+class QListWidget;
+
 namespace Fixtures {
+
+// The entries of a list, top to bottom.
+QStringList listTexts(const QListWidget *list);
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
