@@ -66,6 +66,7 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
     setFixedSize(twipsToPixels(4935), twipsToPixels(3030));
+    setFont(arial());
     if (parent)
         setWindowIcon(parent->windowIcon());
     // Moving over the frame itself, off the links, turns both links blue.
@@ -103,6 +104,8 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
                              QStringLiteral(SUNVEIL_CREDIT), twipsRect(1200, 1680, 3285, 390));
     credit->setWordWrap(true);
     for (QLabel *link : {lblWebsite, lblEmail}) {
+        // An address longer than its place is shown whole, never cut.
+        link->resize(std::max(link->width(), link->sizeHint().width()), link->height());
         link->setCursor(Qt::PointingHandCursor);
         link->setMouseTracking(true);
         link->installEventFilter(this);

@@ -68,6 +68,9 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Sunveil V1.0"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    setFont(tahoma);
     // Outer size 9105 x 8055 twips: a client area of 8985 x 7545.
     setFixedSize(twipsToPixels(8985), twipsToPixels(7545));
 
