@@ -1,8 +1,8 @@
 #include "frmhelp.h"
 
+#include "controls/programicon.h"
 #include "helpbrowser.h"
 #include "helpfolder.h"
-#include "controls/programicon.h"
 #include "helptabs.h"
 #include "tabbox.h"
 
