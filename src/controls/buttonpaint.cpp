@@ -1,6 +1,7 @@
 #include "controls/buttonpaint.h"
 
 #include "controls/buttonpicture.h"
+#include "platform/colorvalue.h"
 
 #include <QColor>
 #include <QImage>
@@ -77,12 +78,12 @@ void setPixel(QPainter &painter, int x, int y, const QColor &color)
 
 QColor ToQColor(quint32 color)
 {
-    return QColor(channel(color, 0), channel(color, 1), channel(color, 2));
+    return ColorValue::toColor(color);
 }
 
 quint32 FromQColor(const QColor &color)
 {
-    return fromChannels(color.red(), color.green(), color.blue());
+    return ColorValue::fromColor(color);
 }
 
 quint32 TranslateColor(quint32 value, const QPalette &palette)

@@ -1,6 +1,7 @@
 #include "controls/orlaframescolor.h"
 
 #include "controls/buttonpaint.h"
+#include "platform/colorvalue.h"
 
 #include <QPalette>
 
@@ -8,7 +9,7 @@ namespace OrlaFramesColor {
 
 quint32 fromQColor(const QColor &color)
 {
-    return rgb(color.red(), color.green(), color.blue());
+    return ColorValue::fromColor(color);
 }
 
 QColor translate(quint32 value, const QPalette &palette)
@@ -18,8 +19,7 @@ QColor translate(quint32 value, const QPalette &palette)
         TranslateColor(isSystemColor(value) ? value : (value & 0x00ffffffu), palette);
     if (translated == InvalidColor)
         return QColor(Qt::black);
-    return QColor(int(translated & 0xff), int((translated >> 8) & 0xff),
-                  int((translated >> 16) & 0xff));
+    return ColorValue::toColor(translated);
 }
 
 } // namespace OrlaFramesColor

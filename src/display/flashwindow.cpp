@@ -3,6 +3,7 @@
 #include "displaysettings.h"
 #include "flashplacement.h"
 
+#include "platform/colorvalue.h"
 #include "platform/numbertext.h"
 
 #include <QBitmap>
@@ -15,15 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-QColor colorFromValue(quint32 value)
-{
-    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
-}
-
-} // namespace
 
 FlashWindow::FlashWindow(const AppContext &context, const DisplaySettings &settings)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -52,7 +44,7 @@ void FlashWindow::present(const QString &message)
     m_font.setPointSizeF(m_pointSize);
     m_font.setWeight(QFont::Normal);
     m_font.setItalic(false);
-    m_color = colorFromValue(m_settings.color());
+    m_color = ColorValue::toColor(m_settings.color());
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);

@@ -1,5 +1,7 @@
 #include "messageboxprompter.h"
 
+#include "colorvalue.h"
+
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -46,12 +48,10 @@ Prompter::Answer MessageBoxPrompter::ask(const Message &message)
 
 std::optional<quint32> MessageBoxPrompter::chooseColor(quint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(
-        QColor(int(initial & 0xff), int((initial >> 8) & 0xff), int((initial >> 16) & 0xff)),
-        m_parent);
+    const QColor chosen = QColorDialog::getColor(ColorValue::toColor(initial), m_parent);
     if (!chosen.isValid())
         return std::nullopt;
-    return quint32(chosen.red()) | (quint32(chosen.green()) << 8) | (quint32(chosen.blue()) << 16);
+    return ColorValue::fromColor(chosen);
 }
 
 std::optional<Prompter::FontChoice> MessageBoxPrompter::chooseFont(const QString &family,

@@ -1,6 +1,7 @@
 #include "settingspanel.h"
 
 #include "controls/updown.h"
+#include "platform/colorvalue.h"
 #include "platform/numbertext.h"
 #include "platform/prompter.h"
 #include "platform/twips.h"
@@ -228,8 +229,7 @@ void SettingsPanel::setColor(quint32 value)
 {
     m_color = value;
     QPalette palette = lblColor->palette();
-    palette.setColor(QPalette::Window, QColor(int(value & 0xff), int((value >> 8) & 0xff),
-                                              int((value >> 16) & 0xff)));
+    palette.setColor(QPalette::Window, ColorValue::toColor(value));
     lblColor->setPalette(palette);
 }
 
