@@ -1,4 +1,5 @@
 #include "frmabout.h"
+#include "controls/placedlabel.h"
 
 #include "controls/orlaframes.h"
 #include "controls/orlaframesinstances.h"
@@ -34,15 +35,6 @@ QFont arial(bool bold = false)
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
 }
 
 QString websiteHost()
@@ -81,27 +73,27 @@ FrmAbout::FrmAbout(const AppContext &context, QWidget *parent)
         grey.setColor(QPalette::Window, QColor(227, 227, 227));
         shape->setPalette(grey);
     }
-    auto *icon = makeLabel(OrlaFrames1, QStringLiteral("ImgIcon"), QString(),
-                           twipsRect(285, 1370, 480, 480));
+    auto *icon = placeLabel(OrlaFrames1, QStringLiteral("ImgIcon"), QString(),
+                            twipsRect(285, 1370, 480, 480));
     icon->setPixmap(programPicture(32));
-    auto *logo = makeLabel(OrlaFrames1, QStringLiteral("imgQuenbrook"), QString(),
-                           twipsRect(225, 360, 660, 660));
+    auto *logo = placeLabel(OrlaFrames1, QStringLiteral("imgQuenbrook"), QString(),
+                            twipsRect(225, 360, 660, 660));
     logo->setPixmap(makerLogo());
-    makeLabel(OrlaFrames1, QStringLiteral("lblInfo"), QStringLiteral("Sunveil"),
-              twipsRect(1320, 360, 1635, 255))
+    placeLabel(OrlaFrames1, QStringLiteral("lblInfo"), QStringLiteral("Sunveil"),
+               twipsRect(1320, 360, 1635, 255))
         ->setFont(arial(true));
-    makeLabel(OrlaFrames1, QStringLiteral("Label1"), QStringLiteral("Version: 1.0.0"),
-              twipsRect(2880, 360, 2715, 255));
-    makeLabel(OrlaFrames1, QStringLiteral("LBL(0)"), QStringLiteral("WebSite:"),
-              twipsRect(1440, 840, 660, 195));
-    lblWebsite = makeLabel(OrlaFrames1, QStringLiteral("lblWebsite"), websiteHost(),
-                           twipsRect(2280, 840, 1080, 195));
-    makeLabel(OrlaFrames1, QStringLiteral("LBL(1)"), QStringLiteral("Support:"),
-              twipsRect(1440, 1200, 600, 195));
-    lblEmail = makeLabel(OrlaFrames1, QStringLiteral("lblEmail"),
-                         QStringLiteral(SUNVEIL_SUPPORT_EMAIL), twipsRect(2280, 1200, 1395, 195));
-    auto *credit = makeLabel(OrlaFrames1, QStringLiteral("lblProgrammer"),
-                             QStringLiteral(SUNVEIL_CREDIT), twipsRect(1200, 1680, 3285, 390));
+    placeLabel(OrlaFrames1, QStringLiteral("Label1"), QStringLiteral("Version: 1.0.0"),
+               twipsRect(2880, 360, 2715, 255));
+    placeLabel(OrlaFrames1, QStringLiteral("LBL(0)"), QStringLiteral("WebSite:"),
+               twipsRect(1440, 840, 660, 195));
+    lblWebsite = placeLabel(OrlaFrames1, QStringLiteral("lblWebsite"), websiteHost(),
+                            twipsRect(2280, 840, 1080, 195));
+    placeLabel(OrlaFrames1, QStringLiteral("LBL(1)"), QStringLiteral("Support:"),
+               twipsRect(1440, 1200, 600, 195));
+    lblEmail = placeLabel(OrlaFrames1, QStringLiteral("lblEmail"),
+                          QStringLiteral(SUNVEIL_SUPPORT_EMAIL), twipsRect(2280, 1200, 1395, 195));
+    auto *credit = placeLabel(OrlaFrames1, QStringLiteral("lblProgrammer"),
+                              QStringLiteral(SUNVEIL_CREDIT), twipsRect(1200, 1680, 3285, 390));
     credit->setWordWrap(true);
     for (QLabel *link : {lblWebsite, lblEmail}) {
         // An address longer than its place is shown whole, never cut.

@@ -1,4 +1,5 @@
 #include "frmedittext.h"
+#include "controls/placedlabel.h"
 
 #include "controls/tavibutton.h"
 #include "library/commandbutton.h"
@@ -22,15 +23,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect place)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
-}
 
 QListWidget *makeList(QWidget *parent, const QString &name, QRect place)
 {
@@ -63,8 +55,8 @@ FrmEditText::FrmEditText(const AppContext &context, std::function<void()> refres
         lstDir->addItem(QString::fromUtf16(kindInfo(kind).editorEntry));
     lstCat = makeList(this, QStringLiteral("lstCat"), twipsRect(120, 480, 3255, 2400));
     lstTitle = makeList(this, QStringLiteral("lstTitle"), twipsRect(3480, 120, 6015, 2790));
-    makeLabel(this, QStringLiteral("lblCaption(0)"), QStringLiteral("Edit message:"),
-              twipsRect(120, 3000, 4335, 255));
+    placeLabel(this, QStringLiteral("lblCaption(0)"), QStringLiteral("Edit message:"),
+               twipsRect(120, 3000, 4335, 255));
     txtEdit = new QPlainTextEdit(this);
     txtEdit->setObjectName(QStringLiteral("txtEdit"));
     txtEdit->setGeometry(twipsRect(120, 3240, 7935, 735));
@@ -79,13 +71,13 @@ FrmEditText::FrmEditText(const AppContext &context, std::function<void()> refres
     auto *noteFrame = new QFrame(this);
     noteFrame->setFrameShape(QFrame::Box);
     noteFrame->setGeometry(twipsRect(120, 4200, 7935, 495));
-    makeLabel(this, QStringLiteral("lblCaption(2)"), QStringLiteral("Note:"),
-              twipsRect(240, 4320, 495, 255));
-    makeLabel(this, QStringLiteral("lblCaption(1)"),
-              QStringLiteral("You can edit your message in the above field and then click "
-                             "\"Save\"."),
-              twipsRect(840, 4320, 6735, 255));
-    lblDir = makeLabel(this, QStringLiteral("lblDir"), QString(), QRect());
+    placeLabel(this, QStringLiteral("lblCaption(2)"), QStringLiteral("Note:"),
+               twipsRect(240, 4320, 495, 255));
+    placeLabel(this, QStringLiteral("lblCaption(1)"),
+               QStringLiteral("You can edit your message in the above field and then click "
+                              "\"Save\"."),
+               twipsRect(840, 4320, 6735, 255));
+    lblDir = placeLabel(this, QStringLiteral("lblDir"), QString(), QRect());
     lblDir->hide();
 
     mnuEdit = new QMenu(QStringLiteral("فهرست"), this);

@@ -1,4 +1,5 @@
 #include "kindpanel.h"
+#include "controls/placedlabel.h"
 
 #include "controls/tavibutton.h"
 #include "library/commandbutton.h"
@@ -51,13 +52,6 @@ QString text(const char16_t *name)
     return QString::fromUtf16(name);
 }
 
-void addLabel(QWidget *parent, const QString &caption, QRect place)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-}
-
 QListWidget *makeList(QWidget *parent, const QString &name, QRect place)
 {
     auto *list = new QListWidget(parent);
@@ -81,8 +75,8 @@ KindPanel::KindPanel(const AppContext &context, MessageKind kind, QWidget *paren
     , m_kind(kind)
 {
     const PanelNames &names = namesOf(kind);
-    addLabel(this, QStringLiteral("Category:"), twipsRect(120, 240, 2055, 255));
-    addLabel(this, QStringLiteral("Messages:"), twipsRect(3360, 240, 2295, 255));
+    placeLabel(this, QString(), QStringLiteral("Category:"), twipsRect(120, 240, 2055, 255));
+    placeLabel(this, QString(), QStringLiteral("Messages:"), twipsRect(3360, 240, 2295, 255));
     m_categories = makeList(this, text(names.categoryList), twipsRect(120, 480, 2775, 2985));
     m_messages = makeList(this, text(names.messageList), twipsRect(3360, 480, 2775, 2985));
     m_delCat = placeCommandButton(this, text(names.deleteCategory), QStringLiteral("Delete"),

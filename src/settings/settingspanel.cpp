@@ -1,4 +1,5 @@
 #include "settingspanel.h"
+#include "controls/placedlabel.h"
 
 #include "controls/updown.h"
 #include "platform/colorvalue.h"
@@ -24,15 +25,6 @@ QFont panelFont()
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
     return font;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
 }
 
 QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &text, QRect place)
@@ -84,8 +76,8 @@ void SettingsPanel::buildControls()
     }
     OptionShowText[0]->setChecked(true);
 
-    makeLabel(this, QStringLiteral("lblCaption(6)"), QStringLiteral("Location Messages:"),
-              twipsRect(4560, 360, 1575, 255));
+    placeLabel(this, QStringLiteral("lblCaption(6)"), QStringLiteral("Location Messages:"),
+               twipsRect(4560, 360, 1575, 255));
     cmbLocation = new QComboBox(this);
     cmbLocation->setObjectName(QStringLiteral("cmbLocation"));
     cmbLocation->addItems({QStringLiteral("Top right"), QStringLiteral("Top left"),
@@ -94,10 +86,10 @@ void SettingsPanel::buildControls()
     cmbLocation->setCurrentIndex(-1);
     cmbLocation->setGeometry(twipsRect(6120, 360, 2175, 315));
 
-    makeLabel(this, QStringLiteral("lblCaption(7)"), QStringLiteral("Font Name:"),
-              twipsRect(4560, 720, 1455, 255));
-    lblFont = makeLabel(this, QStringLiteral("lblFont"), QStringLiteral("Tahoma"),
-                        twipsRect(6120, 720, 2295, 255));
+    placeLabel(this, QStringLiteral("lblCaption(7)"), QStringLiteral("Font Name:"),
+               twipsRect(4560, 720, 1455, 255));
+    lblFont = placeLabel(this, QStringLiteral("lblFont"), QStringLiteral("Tahoma"),
+                         twipsRect(6120, 720, 2295, 255));
     QFont bold = font();
     bold.setBold(true);
     lblFont->setFont(bold);
@@ -107,40 +99,40 @@ void SettingsPanel::buildControls()
     lblFont->setCursor(Qt::PointingHandCursor);
     lblFont->installEventFilter(this);
 
-    makeLabel(this, QStringLiteral("lblCaption(11)"), QStringLiteral("Font color:"),
-              twipsRect(4560, 1080, 1455, 255));
+    placeLabel(this, QStringLiteral("lblCaption(11)"), QStringLiteral("Font color:"),
+               twipsRect(4560, 1080, 1455, 255));
     lblColor =
-        makeLabel(this, QStringLiteral("lblColor"), QString(), twipsRect(6120, 1080, 495, 255));
+        placeLabel(this, QStringLiteral("lblColor"), QString(), twipsRect(6120, 1080, 495, 255));
     lblColor->setFrameShape(QFrame::Box);
     lblColor->setAutoFillBackground(true);
     lblColor->setCursor(Qt::PointingHandCursor);
     lblColor->installEventFilter(this);
     setColor(m_color);
 
-    makeLabel(this, QStringLiteral("lblCaption(10)"), QStringLiteral("Font size:"),
-              twipsRect(6720, 1080, 855, 255));
+    placeLabel(this, QStringLiteral("lblCaption(10)"), QStringLiteral("Font size:"),
+               twipsRect(6720, 1080, 855, 255));
     UpFontSize =
         makeUpDown(this, QStringLiteral("UpFontSize"), 1, 100, 17, twipsRect(7560, 1065, 255, 300));
     txtFontSize = makeBox(this, QStringLiteral("txtFontSize"), QStringLiteral("17"),
                           twipsRect(7800, 1080, 495, 285));
 
-    makeLabel(this, QStringLiteral("lblCaption(2)"), QStringLiteral("Display messages every"),
-              twipsRect(480, 1680, 1935, 255));
+    placeLabel(this, QStringLiteral("lblCaption(2)"), QStringLiteral("Display messages every"),
+               twipsRect(480, 1680, 1935, 255));
     UpInvertal = makeUpDown(this, QStringLiteral("UpInvertal"), 1, 1000, 60,
                             twipsRect(2520, 1665, 255, 300));
     txtInvertal = makeBox(this, QStringLiteral("txtInvertal"), QStringLiteral("60"),
                           twipsRect(2760, 1680, 495, 285));
-    makeLabel(this, QStringLiteral("lblCaption(3)"), QStringLiteral("seconds"),
-              twipsRect(3360, 1680, 735, 255));
+    placeLabel(this, QStringLiteral("lblCaption(3)"), QStringLiteral("seconds"),
+               twipsRect(3360, 1680, 735, 255));
 
-    makeLabel(this, QStringLiteral("lblCaption(4)"), QStringLiteral("Display messages for"),
-              twipsRect(480, 2040, 1815, 255));
+    placeLabel(this, QStringLiteral("lblCaption(4)"), QStringLiteral("Display messages for"),
+               twipsRect(480, 2040, 1815, 255));
     UpShowTime =
         makeUpDown(this, QStringLiteral("UpShowTime"), 1, 100, 10, twipsRect(2520, 2025, 255, 300));
     txtShowTime = makeBox(this, QStringLiteral("txtShowTime"), QStringLiteral("10"),
                           twipsRect(2760, 2040, 495, 285));
-    makeLabel(this, QStringLiteral("lblCaption(5)"), QStringLiteral("seconds"),
-              twipsRect(3360, 2040, 735, 255));
+    placeLabel(this, QStringLiteral("lblCaption(5)"), QStringLiteral("seconds"),
+               twipsRect(3360, 2040, 735, 255));
 
     CheckStartUp = new QCheckBox(QStringLiteral("launch \"Sunveil\" on startup"), this);
     CheckStartUp->setObjectName(QStringLiteral("CheckStartUp"));
